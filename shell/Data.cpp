@@ -53,6 +53,17 @@ TD::TD(const QStringList &arguments, std::optional<bool> isExe, QObject *parent)
     : QObject(parent), DB(QStringLiteral("LB"))
 {
     D = this;
+    try {
+        create(arguments, isExe);
+    } catch (...) {
+        // A failed creation leaves no module behind for the error display to use.
+        D = nullptr;
+        throw;
+    }
+}
+
+void TD::create(const QStringList &arguments, std::optional<bool> isExe)
+{
     // 1. Identity of the program and of the computer.
     FileVersion = ReadFileVersion(QStringLiteral("FileVersion"));
     EngineVersion = QStringLiteral("8.5");

@@ -96,6 +96,7 @@ public:
     void Step(const QString &text);
 
 private:
+    void create(const QStringList &arguments, std::optional<bool> isExe);
     void ReadStartupSwitches(const QStringList &arguments);
     void CheckStartupSwitches(const QStringList &arguments);
     void LoadUserName();

@@ -2,6 +2,7 @@
 
 #include "shell/Errors.h"
 #include "shell/Logs.h"
+#include "shell/SqlLiterals.h"
 
 #include <QComboBox>
 
@@ -170,11 +171,12 @@ std::optional<QStringList> QueryToLines(DataSet &dataSet, const QString &separat
 QString NextKey(const QString &name, bool increment)
 {
     auto q = NewTableQuery(QStringLiteral("s_kljuci"));
-    q->AddCondition(QString(), QStringLiteral("idkljuc"), QLatin1Char('S'), name);
+    const QString literal = SqlEscape(name);
+    q->AddCondition(QString(), QStringLiteral("idkljuc"), QLatin1Char('S'), literal);
     q->Select();
     if (q->NoRows()) {
         q->ClearFields();
-        q->AddField(QStringLiteral("idKljuc"), name, true);
+        q->AddField(QStringLiteral("idKljuc"), literal, true);
         q->AddField(QStringLiteral("stevec"), increment ? QStringLiteral("2") : QStringLiteral("1"), false);
         q->AddField(QStringLiteral("Tip"), QStringLiteral("1"), true);
         q->AddField(QStringLiteral("Viden"), QStringLiteral("0"), false);
