@@ -161,6 +161,10 @@ void Database::open()
         }
         QSqlQuery q(db);
         q.exec(QStringLiteral("PRAGMA foreign_keys = ON"));
+        // Readers never wait for a writer, and a commit needs no sync of its own:
+        // a power cut can lose the last commits but never corrupts the file.
+        q.exec(QStringLiteral("PRAGMA journal_mode = WAL"));
+        q.exec(QStringLiteral("PRAGMA synchronous = NORMAL"));
         if (!q.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (NAME VARCHAR(128) PRIMARY KEY, "
                                    "VALUE INTEGER NOT NULL, INCREMENT INTEGER NOT NULL)")
                         .arg(SqlRewriter::sequenceTable()))) {

@@ -2,7 +2,7 @@
 # Installs every Debian package the build, the demo and the tests need.
 # Does nothing when all of them are present already.
 set -e
-PACKAGES="g++ cmake make qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql libqt6sql6-odbc \
+PACKAGES="g++ cmake make pkg-config qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql libqt6sql6-odbc \
 zlib1g-dev libsqlite3-dev libcurl4-openssl-dev libxlsxwriter-dev xvfb xauth python3-aiosmtpd \
 poppler-utils unzip"
 
