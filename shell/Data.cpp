@@ -109,8 +109,8 @@ void TD::create(const QStringList &arguments, std::optional<bool> isExe)
     if (DB.connected()) {
         LoadSequences();
         LoadDeniedReports();
-        LoadNotAllowed();
     }
+    LoadNotAllowed();
     MailLog = IniFile(SettingsFile).readString(QStringLiteral("EMAIL"), QStringLiteral("LOG")) == QLatin1String("D");
     if (DB.connected()) {
         LoadUserName();

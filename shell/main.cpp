@@ -1,9 +1,24 @@
+#include "catalogue/Porocila.h"
+#include "shell/BatchSwitches.h"
 #include "shell/Data.h"
 #include "shell/Errors.h"
 #include "shell/Logs.h"
 #include "shell/MessageDialog.h"
 
 #include <QApplication>
+
+#include <cstdio>
+
+namespace {
+// The unattended runs whose windows this program does not have yet end
+// quietly, with one line for whoever started them.
+int notAvailable(const char *line)
+{
+    std::fprintf(stderr, "%s\n", line);
+    std::fflush(stderr);
+    return 0;
+}
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -12,9 +27,23 @@ int main(int argc, char *argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("Reports executor"));
     try {
         TD data(QApplication::arguments());
-        // The catalogue window is the next step of the start-up; until it
-        // exists the program ends once the data module stands.
-        return 0;
+        TFPorocila window;
+        window.setWindowTitle(QStringLiteral("Ovo - Reports 8.5 "));
+
+        const BatchSwitches batch = BatchSwitches::read(QApplication::arguments());
+        switch (batch.run()) {
+        case BatchSwitches::Run::AutomaticPreparation:
+            return notAvailable("Avtomatska priprava izpisov v tej različici programa še ni na voljo.");
+        case BatchSwitches::Run::StoredReportExtraction:
+            return notAvailable("Odpiranje shranjenega poročila v tej različici programa še ni na voljo.");
+        case BatchSwitches::Run::Interactive:
+            break;
+        }
+        // The database did not open: the message loop ends before it starts.
+        if (data.TerminateRequested)
+            return 0;
+        window.show();
+        return app.exec();
     } catch (const EProcessExit &exit) {
         return exit.exitCode();
     } catch (const std::exception &error) {
