@@ -1,0 +1,219 @@
+// The engine's C surface as a loader sees it: every declared entry point is
+// exported by librpe32.so, records of the wrong size are refused, features
+// the engine lacks say so, and the application and mail hand-overs go
+// through their hooks.
+#include "printengine/PrintEngine.h"
+#include "tests/printengine/RpeTestSupport.h"
+#include "tests/support/TestProgramFolder.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTest>
+#include <cstring>
+#include <dlfcn.h>
+
+class TestEngineApi : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void libraryExportsEveryEntryPoint();
+    void wrongRecordSizeIsRefused();
+    void unknownJob();
+    void notAvailable_data();
+    void notAvailable();
+    void applicationAndMailDestinations();
+
+private:
+    int16_t openDemoJob();
+    std::unique_ptr<TestProgramFolder> m_folder;
+};
+
+void TestEngineApi::initTestCase()
+{
+    m_folder = std::make_unique<TestProgramFolder>(TestProgramFolder::Demo);
+    m_folder->writeFile(QStringLiteral("Aliases.ini"),
+                        QStringLiteral("[LB]\nDRIVER=QSQLITE\nDATABASE=test.db\n"));
+    QVERIFY(RpeOpenEngine());
+}
+
+void TestEngineApi::cleanupTestCase()
+{
+    RpeCloseEngine();
+}
+
+int16_t TestEngineApi::openDemoJob()
+{
+    return RpeOpenPrintJob(TestProgramFolder::sourceFile(QStringLiteral("db/program/Report/pogodbe_org.rpt"))
+                               .toUtf8()
+                               .constData());
+}
+
+void TestEngineApi::libraryExportsEveryEntryPoint()
+{
+    QFile header(TestProgramFolder::sourceFile(QStringLiteral("printengine/rpe32.h")));
+    QVERIFY(header.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(header.readAll());
+    QStringList names;
+    for (const auto &m :
+         QRegularExpression(QStringLiteral("RPE_API [^;(]*\\b(Rpe\\w+)\\(")).globalMatch(text))
+        names << m.captured(1);
+    // The loader's 252 entry points, and the version resource and the two hand-over hooks.
+    QCOMPARE(names.size(), 255);
+
+    void *lib = dlopen(RPE32_LIBRARY, RTLD_NOW | RTLD_LOCAL);
+    QVERIFY2(lib, dlerror());
+    QStringList missing;
+    for (const QString &n : names) {
+        if (!dlsym(lib, n.toLatin1().constData()))
+            missing << n;
+    }
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u' ')));
+    // Nothing else leaks out of the library.
+    QVERIFY(!dlsym(lib, "_ZN11PrintEngine8instanceEv"));
+
+    using VersionFn = const RpeVersionResource *(*)();
+    auto version = reinterpret_cast<VersionFn>(dlsym(lib, "RpeGetVersionResource"));
+    const RpeVersionResource *v = version();
+    QCOMPARE(int(v->StructSize), int(sizeof(RpeVersionResource)));
+    QCOMPARE(int(v->Major), 8);
+    QCOMPARE(int(v->Minor), 5);
+    QVERIFY(QString::fromLatin1(v->FileVersion).startsWith(QStringLiteral("8.5.0.")));
+    // The same text is readable from the file without loading it.
+    QFile so(QString::fromLocal8Bit(RPE32_LIBRARY));
+    QVERIFY(so.open(QIODevice::ReadOnly));
+    QVERIFY(so.readAll().contains(QByteArray("RPEVERSION\0FileVersion=", 23) + QByteArray(v->FileVersion)));
+    dlclose(lib);
+}
+
+void TestEngineApi::wrongRecordSizeIsRefused()
+{
+    const int16_t job = openDemoJob();
+    QVERIFY(job > 0);
+    RpeLogOnInfo logon{};
+    logon.StructSize = sizeof(RpeLogOnInfo) - 2;
+    QVERIFY(!RpeGetNthTableLogOnInfo(job, 0, &logon));
+    QCOMPARE(RpeGetErrorCode(job), int16_t(RPE_ERR_BAD_STRUCT_SIZE));
+    QCOMPARE(RpeTest::errorText(job),
+             QStringLiteral("RpeGetNthTableLogOnInfo: record size 512 does not match this engine's 514"));
+    QCOMPARE(RpeGetNTables(job), int16_t(3));
+    QCOMPARE(RpeGetNthParameterType(job, 5), int16_t(-1));
+    QCOMPARE(RpeGetErrorCode(job), int16_t(RPE_ERR_BAD_INDEX));
+    RpeClosePrintJob(job);
+}
+
+void TestEngineApi::unknownJob()
+{
+    QCOMPARE(RpeGetNTables(999), int16_t(-1));
+    QCOMPARE(RpeGetErrorCode(999), int16_t(RPE_ERR_BAD_JOB));
+    QCOMPARE(RpeTest::errorText(999), QStringLiteral("Print job 999 is not open"));
+    QVERIFY(!RpeStartPrintJob(999, 1));
+}
+
+void TestEngineApi::notAvailable_data()
+{
+    QTest::addColumn<QString>("call");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("graph type") << "RpeGetGraphType"
+                                << "graphs are not part of this engine's reports";
+    QTest::newRow("map title") << "RpeSetMapTitle"
+                               << "map objects are not supported";
+    QTest::newRow("group name formula") << "RpeSetNthGroupNameFormula"
+                                        << "group name fields are not supported";
+    QTest::newRow("spreadsheet format of old programs")
+        << "export rxfwks.dll"
+        << "the WK1, WK3 and WKS spreadsheet formats are not supported";
+    QTest::newRow("database table export") << "export rxfodbc.dll"
+                                           << "export to a database table is not supported";
+    QTest::newRow("mail server folder destination") << "destination rxdpost.dll"
+                                                    << "export to a mail server folder is not supported";
+    QTest::newRow("notes database destination") << "destination rxdnotes.dll"
+                                                << "export to a notes database is not supported";
+}
+
+void TestEngineApi::notAvailable()
+{
+    QFETCH(QString, call);
+    QFETCH(QString, reason);
+    const int16_t job = openDemoJob();
+    QVERIFY(job > 0);
+    RpeBool ok = 1;
+    QString entry = call;
+    if (call == QLatin1String("RpeGetGraphType")) {
+        int16_t type = 0;
+        ok = RpeGetGraphType(job, 0, 0, &type);
+    } else if (call == QLatin1String("RpeSetMapTitle")) {
+        ok = RpeSetMapTitle(job, 1, "x");
+    } else if (call == QLatin1String("RpeSetNthGroupNameFormula")) {
+        ok = RpeSetNthGroupNameFormula(job, 0, "{POG.SFORG}");
+    } else {
+        entry = QStringLiteral("RpeExportTo");
+        RpeExportOptions o{};
+        o.StructSize = sizeof o;
+        const bool format = call.startsWith(QLatin1String("export"));
+        std::strcpy(o.FormatDLLName, format ? call.section(u' ', 1).toLatin1().constData() : "rxf_pdf.dll");
+        std::strcpy(o.DestinationDLLName,
+                    format ? "rxddisk.dll" : call.section(u' ', 1).toLatin1().constData());
+        ok = RpeExportTo(job, &o);
+    }
+    QVERIFY(!ok);
+    QCOMPARE(RpeGetErrorCode(job), int16_t(RPE_ERR_NOT_AVAILABLE));
+    const QString text = RpeTest::errorText(job);
+    QVERIFY2(text.startsWith(entry + QStringLiteral(" is not available in this engine: ") + reason),
+             qPrintable(text));
+    RpeClosePrintJob(job);
+}
+
+static QStringList g_handed;
+
+void TestEngineApi::applicationAndMailDestinations()
+{
+    RpeSetOpenFileHook(
+        [](const char *file, void *) -> RpeBool {
+            g_handed << QStringLiteral("open ") + QString::fromUtf8(file);
+            return 1;
+        },
+        nullptr);
+    RpeSetMailHook(
+        [](const char *to, const char *cc, const char *, const char *subject, const char *,
+           const char *attachment, void *) -> RpeBool {
+            g_handed << QStringLiteral("mail %1 %2 %3 %4")
+                            .arg(QString::fromUtf8(to), QString::fromUtf8(cc), QString::fromUtf8(subject),
+                                 QFileInfo(QString::fromUtf8(attachment)).fileName());
+            return QFileInfo::exists(QString::fromUtf8(attachment));
+        },
+        nullptr);
+    RPE_VERIFY(RpeSetTempFilePath(m_folder->path().toUtf8().constData()), 0);
+
+    const int16_t job = openDemoJob();
+    const QByteArray file = m_folder->file(QStringLiteral("app.pdf")).toUtf8();
+    RpeDiskOptions disk{sizeof disk, file.constData()};
+    RpeExportOptions o{};
+    o.StructSize = sizeof o;
+    std::strcpy(o.FormatDLLName, "rxf_pdf.dll");
+    std::strcpy(o.DestinationDLLName, "rxdapp.dll");
+    o.DestinationOptions = &disk;
+    o.NDestinationOptionsBytes = sizeof disk;
+    RPE_VERIFY(RpeExportTo(job, &o) && RpeStartPrintJob(job, 1), job);
+
+    RpeMailOptions mail{sizeof mail,         "ana@example.com; bor@example.com",
+                        "arhiv@example.com", "Poročilo",
+                        "V prilogi.",        nullptr};
+    std::strcpy(o.FormatDLLName, "rxf_rtf.dll");
+    std::strcpy(o.DestinationDLLName, "rxdmapi.dll");
+    o.DestinationOptions = &mail;
+    o.NDestinationOptionsBytes = sizeof mail;
+    RPE_VERIFY(RpeExportTo(job, &o) && RpeStartPrintJob(job, 1), job);
+    RpeClosePrintJob(job);
+    RpeSetOpenFileHook(nullptr, nullptr);
+    RpeSetMailHook(nullptr, nullptr);
+
+    QCOMPARE(g_handed, (QStringList{QStringLiteral("open ") + QString::fromUtf8(file),
+                                    QStringLiteral("mail ana@example.com;bor@example.com arhiv@example.com "
+                                                   "Poročilo Pogodbe po organizacijskih enotah.rtf")}));
+}
+
+QTEST_MAIN(TestEngineApi)
+#include "tst_engineapi.moc"
