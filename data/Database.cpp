@@ -89,6 +89,13 @@ Database *Database::find(const QString &databaseName)
     return registry().value(databaseName.toUpper(), nullptr);
 }
 
+Database &Database::require(const QString &databaseName)
+{
+    if (Database *db = find(databaseName))
+        return *db;
+    throw EDatabaseError(QStringLiteral("Podatkovna baza %1 ne obstaja.").arg(databaseName));
+}
+
 QString Database::driverName() const
 {
     return IniFile(aliasFileName()).readString(m_aliasName, QStringLiteral("DRIVER")).trimmed();

@@ -30,6 +30,8 @@ public:
 
     static QString aliasFileName(); // program folder + "Aliases.ini"
     static Database *find(const QString &databaseName);
+    // The database of that name; throws EDatabaseError when there is none.
+    static Database &require(const QString &databaseName);
 
     const QString &databaseName() const { return m_databaseName; }
     const QString &aliasName() const { return m_aliasName; }

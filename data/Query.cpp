@@ -126,10 +126,7 @@ Query::Query(QObject *parent) : DataSet(parent) {}
 
 Database *Query::database() const
 {
-    Database *db = Database::find(m_databaseName);
-    if (!db)
-        throw EDatabaseError(QStringLiteral("Podatkovna baza %1 ne obstaja.").arg(m_databaseName));
-    return db;
+    return &Database::require(m_databaseName);
 }
 
 void Query::setSql(const QString &text)

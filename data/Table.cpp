@@ -10,9 +10,7 @@ void Table::open()
 {
     if (active())
         close();
-    Database *db = Database::find(m_databaseName);
-    if (!db)
-        throw EDatabaseError(QStringLiteral("Podatkovna baza %1 ne obstaja.").arg(m_databaseName));
+    Database *db = &Database::require(m_databaseName);
     QString sql = QStringLiteral("SELECT * FROM ") + m_tableName;
     if (m_filtered && !m_filter.trimmed().isEmpty())
         sql += QStringLiteral(" WHERE (") + m_filter + QLatin1Char(')');
@@ -52,9 +50,7 @@ void Table::post()
         markers.append(QLatin1Char(':') + marker);
         params.append({marker, v});
     }
-    Database *db = Database::find(m_databaseName);
-    if (!db)
-        throw EDatabaseError(QStringLiteral("Podatkovna baza %1 ne obstaja.").arg(m_databaseName));
+    Database *db = &Database::require(m_databaseName);
     const QString sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                             .arg(m_tableName, names.join(QStringLiteral(", ")), markers.join(QStringLiteral(", ")));
     try {

@@ -3,9 +3,21 @@
 #include "printengine/FormulaValue.h"
 #include "printengine/PageModel.h"
 
+#include <QBuffer>
+#include <QImage>
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
+
+// A picture as PNG bytes, the form the document formats embed.
+inline QByteArray pngOf(const QImage &image)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return png;
+}
 
 // Options every format may read; each format takes what it needs.
 struct ExportSettings

@@ -102,10 +102,7 @@ QString HtmlExporter::pageHtml(const RenderedPage &page) const
             QImage image(item.text);
             if (image.isNull())
                 break;
-            QByteArray png;
-            QBuffer buffer(&png);
-            buffer.open(QIODevice::WriteOnly);
-            image.save(&buffer, "PNG");
+            const QByteArray png = pngOf(image);
             const QSizeF s = QSizeF(image.size()).scaled(r.size(), Qt::KeepAspectRatio);
             out += QStringLiteral("<img style=\"position:absolute;left:%1;top:%2;width:%3;height:%4\" "
                                   "src=\"data:image/png;base64,%5\">\n")

@@ -130,10 +130,7 @@ bool RtfExporter::writePage(const RenderedPage &page)
             QImage image(item.text);
             if (image.isNull())
                 break;
-            QByteArray png;
-            QBuffer buffer(&png);
-            buffer.open(QIODevice::WriteOnly);
-            image.save(&buffer, "PNG");
+            const QByteArray png = pngOf(image);
             const QSizeF s = QSizeF(image.size()).scaled(item.rect.size(), Qt::KeepAspectRatio);
             out += "{\\pard\\pvpg\\phpg" + pos + "{\\pict\\pngblip\\picw" +
                    QByteArray::number(image.width()) + "\\pich" + QByteArray::number(image.height()) +

@@ -78,8 +78,11 @@ QString applySection(const QString &section, double value)
             }
         } else if (c == QLatin1Char('.') && !seenPoint) {
             seenPoint = true;
-            if (!seenPlaceholder)
-                prefix = pendingLiteral, pendingLiteral.clear(), seenPlaceholder = true;
+            if (!seenPlaceholder) {
+                prefix = pendingLiteral;
+                pendingLiteral.clear();
+                seenPlaceholder = true;
+            }
         } else if (c == QLatin1Char(',') && !seenPoint) {
             thousands = true;
         } else {
@@ -126,10 +129,7 @@ QString formatFloat(const QString &format, double value)
 
 QString floatToText(double value)
 {
-    QString text = QString::number(value, 'g', 15);
-    if (text.contains(QLatin1Char('e')))
-        return text.replace(QLatin1Char('.'), QLatin1Char(','));
-    return text.replace(QLatin1Char('.'), QLatin1Char(','));
+    return QString::number(value, 'g', 15).replace(QLatin1Char('.'), QLatin1Char(','));
 }
 
 QString formatDateTime(const QString &format, const QDateTime &value)
