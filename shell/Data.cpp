@@ -534,6 +534,11 @@ QString TD::DeliveryCaption(const QString &code, QComboBox *dropDown)
     return caption;
 }
 
+void TD::ApplyFieldDictionary(DataSet &dataSet) const
+{
+    fld.apply(dataSet);
+}
+
 void TD::SaveAliasInfo()
 {
     QStringList lines = DB.aliasParameters();

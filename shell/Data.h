@@ -4,6 +4,7 @@
 #include "data/FQuery.h"
 #include "data/LangQuery.h"
 #include "data/Table.h"
+#include "shell/FieldDictionary.h"
 
 #include <QMap>
 #include <QObject>
@@ -67,6 +68,7 @@ public:
     TFQuery qOvoSeq;
     Field *qOvoSeqIDNAME = nullptr;
     Field *qOvoSeqSEQNAME = nullptr;
+    FieldDictionary fld;
 
     bool OpenDatabase(const QString &user, const QString &password);
     bool HasEntryRight();
@@ -80,6 +82,8 @@ public:
     // Fills the drop-down, when given, with the four delivery codes; returns the code's caption.
     QString DeliveryCaption(const QString &code, QComboBox *dropDown = nullptr);
     void SaveAliasInfo();
+    // Headings, widths and formats of the data set's fields from fld.
+    void ApplyFieldDictionary(DataSet &dataSet) const;
     void StartTransaction();
     void Commit();
     void Rollback();
