@@ -3,12 +3,15 @@
 #include "engine/RpeDynamic.h"
 #include "engine/RpeLibraryFile.h"
 #include "engine/RpeMessageBox.h"
+#include "engine/RpeMdiHost.h"
 #include "engine/RpeUtl.h"
 #include "printengine/RpeTextHandle.h"
 #include "shell/Abort.h"
 #include "shell/ShellOpen.h"
 
 #include <QCoreApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
@@ -57,7 +60,7 @@ TRpe::TRpe(QObject *owner)
       m_WindowZoom(std::make_unique<TRpeWindowZoom>(this)), m_WindowStyle(std::make_unique<TRpeWindowStyle>(this)),
       m_WindowSize(std::make_unique<TRpeWindowSize>(this)),
       m_WindowButtonBar(std::make_unique<TRpeWindowButtonBar>(this)),
-      m_WindowCursor(std::make_unique<TRpeWindowCursor>(this)), m_Margins(std::make_unique<TRpeMargins>(this)),
+      m_WindowCursor(std::make_unique<TRpeWindowCursors>(this)), m_Margins(std::make_unique<TRpeMargins>(this)),
       m_PrintDate(std::make_unique<TRpePrintDate>(this)), m_SummaryInfo(std::make_unique<TRpeSummaryInfo>(this)),
       m_ReportOptions(std::make_unique<TRpeReportOptions>(this)),
       m_GlobalOptions(std::make_unique<TRpeGlobalOptions>(this)), m_Selection(std::make_unique<TRpeSelection>(this)),
@@ -625,6 +628,12 @@ RpeWindowHandle TRpe::ReportWindowHandle()
     return dyn::RpeGetWindowHandle(m_jobNumber);
 }
 
+void TRpe::freeMdiHost()
+{
+    if (m_mdiHost)
+        delete m_mdiHost->form();
+}
+
 void TRpe::CloseWindow()
 {
     if (!ReportWindowHandle())
@@ -647,7 +656,9 @@ uint32_t TRpe::windowStyleBits()
     if (m_windowParent)
         style |= RPE_WS_CLIPSIBLINGS | RPE_WS_CLIPCHILDREN;
     const TRpeWindowStyle &ws = *m_WindowStyle;
-    switch (ws.BorderStyle) {
+    // Inside an MDI form the form supplies the frame.
+    const TRpeBorderStyle border = RpeMdiHost::mdiAreaOf(m_windowParent) ? bsNone : ws.BorderStyle;
+    switch (border) {
     case bsNone:
         break;
     case bsSingle:
@@ -661,7 +672,7 @@ uint32_t TRpe::windowStyleBits()
         style &= ~(RPE_WS_MINIMIZEBOX | RPE_WS_MAXIMIZEBOX);
         break;
     }
-    if (ws.BorderStyle == bsSingle || ws.BorderStyle == bsSizeable) {
+    if (border == bsSingle || border == bsSizeable) {
         if (ws.SystemMenu) {
             if (ws.MinButton)
                 style |= RPE_WS_MINIMIZEBOX;
@@ -675,9 +686,9 @@ uint32_t TRpe::windowStyleBits()
     } else {
         m_windowState = wsNormal;
     }
-    if (ws.BorderStyle != bsNone && ws.SystemMenu)
+    if (border != bsNone && ws.SystemMenu)
         style |= RPE_WS_SYSMENU;
-    if (ws.Disabled)
+    if (ws.Disabled())
         style |= RPE_WS_DISABLED;
     return style;
 }
@@ -690,19 +701,25 @@ bool TRpe::SendOutput()
     QString context;
     switch (m_output) {
     case toWindow: {
-        const TRpeWindowSize &size = *m_WindowSize;
+        TRpeWindowSize &size = *m_WindowSize;
         auto position = [](int v) { return v == -1 ? RPE_DEFAULT : int32_t(v); };
-        const QByteArray title = m_WindowStyle->Title.toUtf8();
+        const QByteArray title = m_WindowStyle->Title().toUtf8();
         const uint32_t style = windowStyleBits();
+        QWidget *parent = m_windowParent.data();
+        if (QMdiArea *area = RpeMdiHost::mdiAreaOf(parent)) {
+            freeMdiHost();
+            m_mdiHost = RpeMdiHost::create(area, m_WindowStyle->Title(), [this] { CloseWindow(); });
+            parent = m_mdiHost;
+        }
         UseHandle();
-        ok = dyn::RpeOutputToWindow(m_jobNumber, title.constData(), position(size.Left), position(size.Top),
-                                    position(size.Width), position(size.Height), style,
-                                    static_cast<RpeWindowHandle>(m_windowParent.data())) != 0;
+        ok = dyn::RpeOutputToWindow(m_jobNumber, title.constData(), position(size.Left()), position(size.Top()),
+                                    position(size.Width()), position(size.Height()), style,
+                                    static_cast<RpeWindowHandle>(parent)) != 0;
         context = QStringLiteral("SendOutput <RpeOutputToWindow>");
         break;
     }
     case toPrinter: {
-        const int16_t copies = m_PrintOptions->Copies();
+        const auto copies = int16_t(m_PrintOptions->Copies());
         UseHandle();
         ok = dyn::RpeOutputToPrinter(m_jobNumber, copies) != 0;
         context = QStringLiteral("SendOutput <RpeOutputToPrinter>");
@@ -737,10 +754,15 @@ void TRpe::enableWindowEvents()
         anyButton = anyButton || b;
     info.CloseWindowEvent = on({bool(wOnCloseWindow)});
     info.ActivateWindowEvent = on({bool(wOnCloseWindow), bool(wOnActivateWindow), bool(wOnDeActivateWindow)});
-    info.StartStopEvent = on({anyButton, bool(wOnStartEvent), bool(wOnStopEvent)});
+    info.StartStopEvent =
+        on({anyButton, bool(wOnShowGroup), bool(wOnDrillGroup), bool(wOnStartEvent), bool(wOnStopEvent)});
     info.WindowButtonEvent =
         on({anyButton, bool(wOnZoomLevelChange), bool(wOnCloseBtnClick), bool(wOnPrintSetupBtnClick)});
+    info.DrillEvent = on({bool(wOnShowGroup), bool(wOnDrillGroup), bool(wOnDrillDetail)});
     info.ReadingRecordEvent = on({bool(wOnReadingRecords)});
+    info.MouseClickEvent = on({bool(wOnMouseClick)});
+    info.HyperlinkEvent = on({bool(wOnDrillHyperLink)});
+    info.LaunchAnalysisEvent = on({bool(wOnLaunchAnalysis)});
     // Field mapping is never asked for here.
     info.FieldMappingEvent = 0;
     UseHandle();
@@ -890,6 +912,16 @@ RpeBool TRpe::eventCallback(int16_t eventId, void *param, void *userData)
     return rpe->dispatchEvent(eventId, param) ? 1 : 0;
 }
 
+namespace {
+QStringList textList(const char *const *texts, int count)
+{
+    QStringList list;
+    for (int i = 0; texts && i < count; ++i)
+        list << (texts[i] ? QString::fromUtf8(texts[i]) : QString());
+    return list;
+}
+} // namespace
+
 bool TRpe::dispatchEvent(int16_t eventId, void *param)
 {
     uint16_t size = 0;
@@ -985,6 +1017,67 @@ bool TRpe::dispatchEvent(int16_t eventId, void *param)
         wOnStopEvent(this, TRpeStartEventDestination(info.Destination), TRpeStopEventJobStatus(info.JobStatus), cancel);
         return !cancel;
     }
+    case RPE_EVENT_SHOW_GROUP:
+    case RPE_EVENT_DRILL_ON_GROUP: {
+        const bool show = eventId == RPE_EVENT_SHOW_GROUP;
+        if ((show ? !wOnShowGroup : !wOnDrillGroup) || size != sizeof(RpeGroupEventInfo))
+            return true;
+        RpeGroupEventInfo info;
+        std::memcpy(&info, param, sizeof info);
+        const QStringList names = textList(info.GroupList, info.GroupLevel);
+        if (show)
+            wOnShowGroup(this, windowOf(info.WindowJob), info.GroupLevel, names, cancel);
+        else
+            wOnDrillGroup(this, windowOf(info.WindowJob), info.GroupLevel, TRpeDrillDownType(info.DrillType), names,
+                          cancel);
+        return !cancel;
+    }
+    case RPE_EVENT_DRILL_ON_DETAIL: {
+        if (!wOnDrillDetail || size != sizeof(RpeDrillDetailEventInfo))
+            return true;
+        RpeDrillDetailEventInfo info;
+        std::memcpy(&info, param, sizeof info);
+        QStringList values;
+        for (int i = 0; info.FieldValues && i < info.NFields; ++i)
+            values << RpeUtl::DrillValueText(info.FieldValues[i]);
+        wOnDrillDetail(this, windowOf(info.WindowJob), info.SelectedFieldIndex, info.NFields,
+                       textList(info.FieldNames, info.NFields), values, cancel);
+        return !cancel;
+    }
+    case RPE_EVENT_RIGHT_CLICK:
+    case RPE_EVENT_LEFT_CLICK:
+    case RPE_EVENT_MIDDLE_CLICK: {
+        if (!wOnMouseClick || size != sizeof(RpeMouseClickEventInfo))
+            return true;
+        RpeMouseClickEventInfo info;
+        std::memcpy(&info, param, sizeof info);
+        TRpeMouseInfo mouse;
+        mouse.button = info.Button == RPE_MOUSE_RIGHT_BUTTON    ? mbRight
+                       : info.Button == RPE_MOUSE_MIDDLE_BUTTON ? mbMiddle
+                                                                : mbLeft;
+        mouse.shift = info.KeyFlags & RPE_MOUSE_SHIFT_KEY;
+        mouse.control = info.KeyFlags & RPE_MOUSE_CONTROL_KEY;
+        mouse.x = info.X;
+        mouse.y = info.Y;
+        wOnMouseClick(this, windowOf(info.WindowJob), mouse, RpeUtl::DrillValueText(info.FieldValue),
+                      RpeUtl::FieldValueTypeOf(info.FieldType), RpeUtl::SectionName(info.SectionCode), info.ObjectHandle,
+                      cancel);
+        return !cancel;
+    }
+    case RPE_EVENT_DRILL_ON_HYPERLINK:
+    case RPE_EVENT_LAUNCH_ANALYSIS: {
+        const bool link = eventId == RPE_EVENT_DRILL_ON_HYPERLINK;
+        if ((link ? !wOnDrillHyperLink : !wOnLaunchAnalysis) || size != sizeof(RpeTextEventInfo))
+            return true;
+        RpeTextEventInfo info;
+        std::memcpy(&info, param, sizeof info);
+        const QString text = info.Text ? QString::fromUtf8(info.Text) : QString();
+        if (link)
+            wOnDrillHyperLink(this, windowOf(info.WindowJob), text, cancel);
+        else
+            wOnLaunchAnalysis(this, windowOf(info.WindowJob), text, cancel);
+        return !cancel;
+    }
     default:
         return true;
     }
@@ -1008,6 +1101,7 @@ void TRpe::Clear()
     m_windowEvents = false;
     m_windowState = wsNormal;
     m_windowParent = nullptr;
+    freeMdiHost();
     m_dialogParent = nullptr;
     m_lastErrorNumber = 0;
     m_lastErrorString.clear();

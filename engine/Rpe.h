@@ -2,7 +2,15 @@
 
 #include "engine/ERpeError.h"
 #include "engine/RpeFamilies.h"
-#include "engine/RpeOutputOptions.h"
+#include "engine/RpeExportOptions.h"
+#include "engine/RpePrintOptions.h"
+#include "engine/RpePrinter.h"
+#include "engine/RpeWindowButtonBar.h"
+#include "engine/RpeWindowCursors.h"
+#include "engine/RpeWindowSize.h"
+#include "engine/RpeWindowStyle.h"
+#include "engine/RpeWindowZoom.h"
+#include "engine/RpeMdiHost.h"
 #include "engine/RpeTypes.h"
 #include "engine/RpeVersion.h"
 #include "printengine/rpe32.h"
@@ -89,7 +97,7 @@ private:                                                                        
     RPE_SUBOBJECT(TRpeWindowStyle, WindowStyle)
     RPE_SUBOBJECT(TRpeWindowSize, WindowSize)
     RPE_SUBOBJECT(TRpeWindowButtonBar, WindowButtonBar)
-    RPE_SUBOBJECT(TRpeWindowCursor, WindowCursor)
+    RPE_SUBOBJECT(TRpeWindowCursors, WindowCursor)
     RPE_SUBOBJECT(TRpeMargins, Margins)
     RPE_SUBOBJECT(TRpePrintDate, PrintDate)
     RPE_SUBOBJECT(TRpeSummaryInfo, SummaryInfo)
@@ -183,6 +191,33 @@ public:
     bool JobReady(int i = 0);
     // Selects report i of the job list (0 = main), opening its job.
     void selectJob(int i);
+    // The text of an engine text handle, which it frees.
+    QString takeText(RpeTextHandle handle) const;
+    // The MDI child form the preview lives in, if one was made.
+    RpeMdiHost *mdiHost() const { return m_mdiHost; }
+    void freeMdiHost();
+
+    // ---- Report-object lookups of the current job ----
+    struct SectionEntry
+    {
+        int16_t code;
+        QString name;
+    };
+    // Headers and details in the engine's order, then group footers, then
+    // page and report footers; each code once.
+    QList<SectionEntry> GetSectionCodes();
+    // Objects of a kind (RPE_OBJ_...); for field objects subKind 0 = any.
+    int GetNObjects(int kind, int subKind = 0);
+    // The index-th object of the kind; null when there is none.
+    RpeObjectHandle GetObjectHandle(int kind, int subKind, int index);
+    // The field object named "{...}", ignoring case; null when none.
+    RpeObjectHandle GetFieldObjectHandle(const QString &fieldName);
+    TRpeFieldValueType GetFieldTypeFromName(const QString &fieldName);
+    // Position, size, section and field information of an object.
+    bool ReadObjectProperties(RpeObjectHandle object, TRpeObjectProperties &properties);
+    // Every report-dependent family back to its defaults, with the report
+    // name blanked so that nothing reaches the engine.
+    void ClearReportFamilies();
 
     // ---- Events ----
     using Notify = std::function<void(TRpe *sender)>;
@@ -211,13 +246,30 @@ public:
                        bool &cancel)>
         wOnStopEvent;
 
+    std::function<void(TRpe *sender, RpeWindowHandle window, int groupLevel, const QStringList &groupNames,
+                       bool &cancel)>
+        wOnShowGroup;
+    std::function<void(TRpe *sender, RpeWindowHandle window, int groupLevel, TRpeDrillDownType drillType,
+                       const QStringList &groupNames, bool &cancel)>
+        wOnDrillGroup;
+    std::function<void(TRpe *sender, RpeWindowHandle window, int selectedFieldIndex, int fieldCount,
+                       const QStringList &fieldNames, const QStringList &fieldValues, bool &cancel)>
+        wOnDrillDetail;
+    std::function<void(TRpe *sender, RpeWindowHandle window, const TRpeMouseInfo &mouse, const QString &fieldValue,
+                       TRpeFieldValueType fieldType, const QString &sectionName, uint32_t objectHandle,
+                       bool &cancel)>
+        wOnMouseClick;
+    std::function<void(TRpe *sender, RpeWindowHandle window, const QString &hyperlinkText, bool &cancel)>
+        wOnDrillHyperLink;
+    std::function<void(TRpe *sender, RpeWindowHandle window, const QString &filePath, bool &cancel)>
+        wOnLaunchAnalysis;
+
     // The engine's window callback; userData is the component.
     static RpeBool eventCallback(int16_t eventId, void *param, void *userData);
 
 private:
     bool engineReadyForSet();
     bool engineReadyForGet();
-    QString takeText(RpeTextHandle handle) const;
     uint32_t windowStyleBits();
     void enableWindowEvents();
     bool dispatchEvent(int16_t eventId, void *param);
@@ -241,6 +293,7 @@ private:
     bool m_windowEvents = false;
     TRpeWindowState m_windowState = wsNormal;
     QPointer<QWidget> m_windowParent;
+    QPointer<RpeMdiHost> m_mdiHost;
     QPointer<QWidget> m_dialogParent;
     std::unique_ptr<TRpeVersion> m_version;
 

@@ -3,218 +3,370 @@
 #include "engine/Rpe.h"
 #include "engine/RpeDynamic.h"
 #include "engine/RpeUtl.h"
-#include "printengine/RpeTextHandle.h"
+
+#include <QFileInfo>
 
 namespace dyn = RpeDynamic;
+using RpeText::fixed;
+using RpeText::take;
 
-namespace {
+// ---- Job texts ----
 
-QString takeText(RpeTextHandle handle)
+TRpeJobText::TRpeJobText(TRpe *owner, const QString &familyName)
+    : TRpeSubObject(owner), m_familyName(familyName)
 {
-    const char *text = rpeTextHandleLock(handle);
-    const QString result = QString::fromUtf8(text ? text : "");
-    rpeTextHandleUnlock(handle);
-    rpeTextHandleFree(handle);
-    return result;
 }
 
-QStringList linesOf(const QString &text)
+void TRpeJobText::Clear()
 {
-    if (text.isEmpty())
-        return {};
-    return QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")).split(QLatin1Char('\n'));
+    if (!RpeUtl::IsBlank(Rpe->ReportName()) && QFileInfo::exists(Rpe->ReportName()))
+        setLines({});
+    else
+        m_lines.clear();
 }
 
-} // namespace
-
-// ---- Selection ----
-
-QStringList TRpeSelection::Formula()
+QStringList TRpeJobText::lines()
 {
     if (Rpe->JobIsOpen()) {
-        Rpe->UseHandle();
         RpeTextHandle handle = nullptr;
         int16_t length = 0;
-        if (!dyn::RpeGetSelectionFormula(Rpe->JobNumber(), &handle, &length)) {
-            Rpe->EngineError(QStringLiteral("Selection.GetFormula <RpeGetSelectionFormula>"));
-            return m_formula;
+        Rpe->UseHandle();
+        if (!engineGet(Rpe->JobNumber(), &handle, &length)) {
+            Rpe->EngineError(QStringLiteral("%1.Get <%2>").arg(m_familyName, QLatin1String(getName())));
+            return m_lines;
         }
-        m_formula = linesOf(takeText(handle));
+        m_lines = RpeText::lines(take(handle));
     }
-    return m_formula;
+    return m_lines;
 }
 
-void TRpeSelection::setFormula(const QStringList &lines)
+void TRpeJobText::setLines(const QStringList &lines)
 {
-    m_formula = lines;
+    m_lines = lines;
     if (!Rpe->JobReady(0))
         return;
     const QString text = RpeUtl::StringsText(lines);
-    Rpe->UseHandle();
     RpeTextHandle handle = nullptr;
     int16_t length = 0;
-    if (!dyn::RpeGetSelectionFormula(Rpe->JobNumber(), &handle, &length)) {
-        Rpe->EngineError(QStringLiteral("Selection.SetFormula <RpeGetSelectionFormula>"));
+    Rpe->UseHandle();
+    if (!engineGet(Rpe->JobNumber(), &handle, &length)) {
+        Rpe->EngineError(QStringLiteral("%1.Set <%2>").arg(m_familyName, QLatin1String(getName())));
         return;
     }
-    if (takeText(handle) == text)
+    if (take(handle) == text)
         return;
     const QByteArray bytes = text.toUtf8();
     Rpe->UseHandle();
-    if (!dyn::RpeSetSelectionFormula(Rpe->JobNumber(), bytes.constData()))
-        Rpe->EngineError(QStringLiteral("Selection.SetFormula <RpeSetSelectionFormula>"));
+    if (!engineSet(Rpe->JobNumber(), bytes.constData()))
+        Rpe->EngineError(QStringLiteral("%1.Set <%2>").arg(m_familyName, QLatin1String(setName())));
+}
+
+void TRpeSelection::Add(const QString &line)
+{
+    QStringList formula = Formula();
+    formula << line;
+    setFormula(formula);
+}
+
+RpeBool TRpeSelection::engineGet(int16_t job, RpeTextHandle *handle, int16_t *length)
+{
+    return dyn::RpeGetSelectionFormula(job, handle, length);
+}
+
+RpeBool TRpeSelection::engineSet(int16_t job, const char *text)
+{
+    return dyn::RpeSetSelectionFormula(job, text);
+}
+
+RpeBool TRpeGroupSelection::engineGet(int16_t job, RpeTextHandle *handle, int16_t *length)
+{
+    return dyn::RpeGetGroupSelectionFormula(job, handle, length);
+}
+
+RpeBool TRpeGroupSelection::engineSet(int16_t job, const char *text)
+{
+    return dyn::RpeSetGroupSelectionFormula(job, text);
+}
+
+RpeBool TRpeSQL::engineGet(int16_t job, RpeTextHandle *handle, int16_t *length)
+{
+    return dyn::RpeGetSQLQuery(job, handle, length);
+}
+
+RpeBool TRpeSQL::engineSet(int16_t job, const char *text)
+{
+    return dyn::RpeSetSQLQuery(job, text);
+}
+
+bool TRpeSQL::Retrieve()
+{
+    if (!Rpe->JobReady(0))
+        return false;
+    RpeTextHandle handle = nullptr;
+    int16_t length = 0;
+    Rpe->UseHandle();
+    if (!dyn::RpeGetSQLQuery(Rpe->JobNumber(), &handle, &length)) {
+        Rpe->EngineError(QStringLiteral("SQL.Retrieve <RpeGetSQLQuery>"), {515});
+        return false;
+    }
+    m_lines = RpeText::lines(take(handle));
+    return true;
 }
 
 // ---- Formulas ----
 
-void TRpeFormulas::Clear()
-{
-    m_name.clear();
-    m_index = -1;
-    m_formula.clear();
-}
+TRpeFormulas::TRpeFormulas(TRpe *owner) : TRpeContainer(owner, QStringLiteral("Formulas")) {}
 
 int TRpeFormulas::Count()
 {
     if (!Rpe->JobReady(0))
         return 0;
     Rpe->UseHandle();
-    const int16_t n = dyn::RpeGetNFormulas(Rpe->JobNumber());
-    if (n == -1) {
-        Rpe->EngineError(QStringLiteral("Formulas.Count <RpeGetNFormulas>"));
-        return 0;
+    return engineCount(dyn::RpeGetNFormulas(Rpe->JobNumber()), "RpeGetNFormulas");
+}
+
+TRpeFormulasItem &TRpeFormulas::operator[](int i)
+{
+    setNumber(i);
+    return m_item;
+}
+
+bool TRpeFormulas::readItem(int i)
+{
+    RpeTextHandle nameHandle = nullptr, textHandle = nullptr;
+    int16_t nameLength = 0, textLength = 0;
+    Rpe->UseHandle();
+    if (!dyn::RpeGetNthFormula(Rpe->JobNumber(), int16_t(i), &nameHandle, &nameLength, &textHandle, &textLength)) {
+        Rpe->EngineError(indexContext("RpeGetNthFormula"));
+        return false;
     }
-    return n;
+    m_item.m_name = take(nameHandle);
+    m_item.m_formula = RpeText::lines(take(textHandle));
+    m_item.m_object.clear();
+    if (ObjectPropertiesActive) {
+        const RpeObjectHandle object =
+            Rpe->GetFieldObjectHandle(RpeUtl::FieldNameInBraces(m_item.m_name, QStringLiteral("Formulas")));
+        if (object)
+            Rpe->ReadObjectProperties(object, m_item.m_object);
+    }
+    return true;
+}
+
+void TRpeFormulas::clearItem()
+{
+    m_item.m_name.clear();
+    m_item.m_formula.clear();
+    m_item.m_object.clear();
+    m_names.clear();
+}
+
+void TRpeFormulas::refreshNames()
+{
+    m_names.clear();
+    const int n = Count();
+    for (int i = 0; i < n; ++i) {
+        RpeTextHandle nameHandle = nullptr, textHandle = nullptr;
+        int16_t nameLength = 0, textLength = 0;
+        Rpe->UseHandle();
+        if (!dyn::RpeGetNthFormula(Rpe->JobNumber(), int16_t(i), &nameHandle, &nameLength, &textHandle,
+                                   &textLength)) {
+            Rpe->EngineError(QStringLiteral("Formulas.Name <RpeGetNthFormula>"));
+            return;
+        }
+        m_names << take(nameHandle);
+        take(textHandle);
+    }
 }
 
 void TRpeFormulas::setName(const QString &name)
 {
-    m_index = -1;
-    m_name.clear();
-    if (Rpe->isLoading())
+    if (RpeUtl::IsBlank(name) || Rpe->isLoading()) {
+        setNumber(-1);
+        if (Rpe->isLoading())
+            clearItem();
         return;
-    const int count = Count();
-    for (int i = 0; i < count; ++i) {
-        RpeTextHandle nameHandle = nullptr, textHandle = nullptr;
-        int16_t nameLength = 0, textLength = 0;
-        Rpe->UseHandle();
-        if (!dyn::RpeGetNthFormula(Rpe->JobNumber(), int16_t(i), &nameHandle, &nameLength, &textHandle, &textLength)) {
-            Rpe->EngineError(QStringLiteral("Formulas.Name <RpeGetNthFormula>"));
-            return;
-        }
-        const QString found = takeText(nameHandle);
-        const QString text = takeText(textHandle);
-        if (found.compare(name, Qt::CaseInsensitive) == 0) {
-            m_index = i;
-            m_name = found;
-            m_formula = linesOf(text);
-            return;
-        }
     }
-    Rpe->ComponentError(120, QStringLiteral("Formulas.Name := ") + name);
+    auto indexOf = [&] {
+        for (int i = 0; i < m_names.size(); ++i)
+            if (m_names.at(i).compare(name.trimmed(), Qt::CaseInsensitive) == 0)
+                return i;
+        return -1;
+    };
+    int i = indexOf();
+    if (i < 0) {
+        refreshNames();
+        i = indexOf();
+    }
+    if (i < 0) {
+        Rpe->ComponentError(120, QStringLiteral("Formulas.Name := ") + name);
+        return;
+    }
+    setNumber(i);
 }
 
-QStringList TRpeFormulas::Formula()
+QStringList TRpeFormulasItem::Formula()
 {
-    if (m_index >= 0 && Rpe->JobIsOpen()) {
+    const int i = m_owner->Number();
+    TRpe *rpe = m_owner->Rpe;
+    if (i >= 0 && rpe->JobIsOpen()) {
         const QByteArray name = m_name.toUtf8();
         RpeTextHandle handle = nullptr;
         int16_t length = 0;
-        Rpe->UseHandle();
-        if (!dyn::RpeGetFormula(Rpe->JobNumber(), name.constData(), &handle, &length)) {
-            Rpe->EngineError(QStringLiteral("Formulas[%1].GetFormula <RpeGetFormula>").arg(m_index));
+        rpe->UseHandle();
+        if (!dyn::RpeGetFormula(rpe->JobNumber(), name.constData(), &handle, &length)) {
+            rpe->EngineError(QStringLiteral("Formulas[%1].GetFormula <RpeGetFormula>").arg(i));
             return m_formula;
         }
-        m_formula = linesOf(takeText(handle));
+        m_formula = RpeText::lines(take(handle));
     }
     return m_formula;
 }
 
-void TRpeFormulas::setFormula(const QStringList &lines)
+void TRpeFormulasItem::setFormula(const QStringList &lines)
 {
     m_formula = lines;
-    if (m_index < 0 || !Rpe->JobReady(m_index))
+    const int i = m_owner->Number();
+    TRpe *rpe = m_owner->Rpe;
+    if (i < 0 || !rpe->JobReady(i))
         return;
     const QString text = RpeUtl::StringsText(lines);
     const QByteArray name = m_name.toUtf8();
-    const QString context = QStringLiteral("Formulas[%1].SetFormula <%2>").arg(m_index);
     RpeTextHandle handle = nullptr;
     int16_t length = 0;
-    Rpe->UseHandle();
-    if (!dyn::RpeGetFormula(Rpe->JobNumber(), name.constData(), &handle, &length)) {
-        Rpe->EngineError(context.arg(QStringLiteral("RpeGetFormula")));
+    rpe->UseHandle();
+    if (!dyn::RpeGetFormula(rpe->JobNumber(), name.constData(), &handle, &length)) {
+        rpe->EngineError(QStringLiteral("Formulas[%1].SetFormula <RpeGetFormula>").arg(i));
         return;
     }
-    if (takeText(handle) == text)
+    if (take(handle) == text)
         return;
     const QByteArray bytes = text.toUtf8();
-    Rpe->UseHandle();
-    if (!dyn::RpeSetFormula(Rpe->JobNumber(), name.constData(), bytes.constData()))
-        Rpe->EngineError(context.arg(QStringLiteral("RpeSetFormula")));
+    rpe->UseHandle();
+    if (!dyn::RpeSetFormula(rpe->JobNumber(), name.constData(), bytes.constData()))
+        rpe->EngineError(QStringLiteral("Formulas[%1].SetFormula <RpeSetFormula>").arg(i));
+}
+
+void TRpeFormulasItem::Clear()
+{
+    TRpe *rpe = m_owner->Rpe;
+    if (m_owner->Number() >= 0 && !RpeUtl::IsBlank(rpe->ReportName()) && QFileInfo::exists(rpe->ReportName())) {
+        setFormula({});
+        return;
+    }
+    m_formula.clear();
 }
 
 // ---- Subreports ----
 
-void TRpeSubreports::Clear()
+TRpeSubreports::TRpeSubreports(TRpe *owner) : TRpeContainer(owner, QStringLiteral("Subreports"))
 {
     m_number = 0;
-    m_name.clear();
-    m_names.clear();
-    m_namesRead = false;
+}
+
+void TRpeSubreports::Clear()
+{
+    if (Rpe->JobIsOpen() && m_number > 0)
+        return;
+    Rpe->ClearReportFamilies();
+    m_number = 0;
+    clearItem();
     SubExecute = false;
 }
 
-QStringList TRpeSubreports::names()
+void TRpeSubreports::clearItem()
 {
-    if (m_namesRead || Rpe->PrintJobs(0) <= 0)
-        return m_names;
-    m_namesRead = true;
+    m_name.clear();
+    m_nLinks = 0;
+    m_onDemand = m_isExternal = m_reImport = false;
+    m_links.clear();
+    m_object.clear();
+}
+
+RpeObjectHandle TRpeSubreports::subreportHandle(int i, int16_t &sectionCode)
+{
     const int16_t main = Rpe->PrintJobs(0);
-    Rpe->UseHandle();
-    const int16_t sections = dyn::RpeGetNSections(main);
-    for (int16_t s = 0; s < sections; ++s) {
+    int seen = 0;
+    for (const TRpe::SectionEntry &section : Rpe->GetSectionCodes()) {
         Rpe->UseHandle();
-        const int16_t code = dyn::RpeGetSectionCode(main, s);
-        if (code < 0)
-            continue;
-        Rpe->UseHandle();
-        const int16_t n = dyn::RpeGetNSubreportsInSection(main, code);
-        for (int16_t i = 0; i < n; ++i) {
-            Rpe->UseHandle();
-            const RpeObjectHandle object = dyn::RpeGetNthSubreportInSection(main, code, i);
-            RpeSubreportInfo info{};
-            Rpe->UseHandle();
-            if (object && dyn::RpeGetSubreportInfo(main, object, &info))
-                m_names << QString::fromUtf8(info.Name, qsizetype(strnlen(info.Name, sizeof info.Name)));
+        const int16_t n = dyn::RpeGetNSubreportsInSection(main, section.code);
+        for (int16_t k = 0; k < n; ++k) {
+            if (++seen == i) {
+                sectionCode = section.code;
+                Rpe->UseHandle();
+                return dyn::RpeGetNthSubreportInSection(main, section.code, k);
+            }
         }
     }
-    return m_names;
+    return 0;
 }
 
 int TRpeSubreports::Count()
 {
-    return 1 + int(names().size());
+    if (!Rpe->JobReady(0) || Rpe->PrintJobs(0) <= 0)
+        return 1;
+    // The sections of the main job, whichever job is current.
+    const int16_t current = Rpe->JobNumber();
+    Rpe->selectJob(0);
+    int count = 1;
+    for (const TRpe::SectionEntry &section : Rpe->GetSectionCodes()) {
+        Rpe->UseHandle();
+        const int16_t n = dyn::RpeGetNSubreportsInSection(Rpe->PrintJobs(0), section.code);
+        if (n > 0)
+            count += n;
+    }
+    if (current != Rpe->JobNumber())
+        Rpe->selectJob(m_number);
+    return count;
 }
 
-void TRpeSubreports::select(int i)
+bool TRpeSubreports::readItem(int i)
 {
-    if (i <= 0) {
-        m_number = 0;
-        m_name.clear();
+    if (i == 0) {
+        clearItem();
         Rpe->selectJob(0);
-        return;
+        return true;
     }
-    const QStringList all = names();
-    if (i > all.size()) {
-        Rpe->ComponentError(116, QStringLiteral("Subreports[%1]").arg(i));
-        return;
+    // The subreport is found in the main job's sections.
+    Rpe->selectJob(0);
+    int16_t sectionCode = 0;
+    const RpeObjectHandle object = subreportHandle(i, sectionCode);
+    if (!object) {
+        Rpe->selectJob(m_number);
+        Rpe->ComponentError(116, QStringLiteral("Subreports.SetIndex(%1)").arg(i));
+        return false;
     }
+    RpeSubreportInfo info{};
+    info.StructSize = sizeof info;
+    Rpe->UseHandle();
+    if (!dyn::RpeGetSubreportInfo(Rpe->PrintJobs(0), object, &info)) {
+        Rpe->EngineError(indexContext("RpeGetSubreportInfo"));
+        return false;
+    }
+    m_name = fixed(info.Name);
+    m_nLinks = info.NLinks;
+    m_onDemand = info.OnDemand != 0;
+    m_isExternal = info.IsExternal != 0;
+    m_reImport = info.ReImportOption != 0;
+    m_links.clear();
+    for (int16_t k = 0; k < info.NLinks; ++k) {
+        RpeSubreportLinkInfo link{};
+        link.StructSize = sizeof link;
+        Rpe->UseHandle();
+        if (!dyn::RpeGetNthSubreportLinkEx(Rpe->PrintJobs(0), object, k, &link)) {
+            Rpe->EngineError(indexContext("RpeGetNthSubreportLinkEx"));
+            return false;
+        }
+        m_links << TRpeSubreportLink{fixed(link.MainReportFieldName), fixed(link.SubreportFieldName),
+                                     fixed(link.ParameterFieldName)};
+    }
+    Rpe->ReadObjectProperties(object, m_object);
+    // The job list grows to i; OpenPrintJob opens the subreport by name.
     m_number = i;
-    m_name = all.at(i - 1);
     Rpe->selectJob(i);
+    return true;
 }
 
-// ---- PrintDate ----
+// ---- PrintDate, Pages, Margins ----
 
 void TRpePrintDate::Send()
 {
@@ -237,4 +389,293 @@ void TRpePrintDate::Send()
     Rpe->UseHandle();
     if (!dyn::RpeSetPrintDate(Rpe->JobNumber(), year, month, day))
         Rpe->EngineError(QStringLiteral("PrintDate.Send <RpeSetPrintDate>"));
+}
+
+int TRpePages::StartPageNumber()
+{
+    if (Rpe->JobIsOpen()) {
+        int16_t n = 0;
+        Rpe->UseHandle();
+        if (dyn::RpeGetStartPageNumber(Rpe->JobNumber(), &n))
+            m_start = n;
+        else
+            Rpe->EngineError(QStringLiteral("Pages.GetStartPageNumber <RpeGetStartPageNumber>"));
+    }
+    return m_start;
+}
+
+void TRpePages::setStartPageNumber(int number)
+{
+    m_start = number;
+    if (!Rpe->JobReady(0))
+        return;
+    int16_t current = 0;
+    Rpe->UseHandle();
+    if (!dyn::RpeGetStartPageNumber(Rpe->JobNumber(), &current)) {
+        Rpe->EngineError(QStringLiteral("Pages.SetStartPageNumber <RpeGetStartPageNumber>"));
+        return;
+    }
+    Rpe->UseHandle();
+    if (current != number && !dyn::RpeSetStartPageNumber(Rpe->JobNumber(), int16_t(number)))
+        Rpe->EngineError(QStringLiteral("Pages.SetStartPageNumber <RpeSetStartPageNumber>"));
+}
+
+bool TRpeMargins::read(int16_t (&m)[4], const char *operation)
+{
+    Rpe->UseHandle();
+    if (dyn::RpeGetMargins(Rpe->JobNumber(), &m[0], &m[1], &m[2], &m[3]))
+        return true;
+    Rpe->EngineError(QStringLiteral("Margins.%1 <RpeGetMargins>").arg(QLatin1String(operation)));
+    return false;
+}
+
+int TRpeMargins::value(int which)
+{
+    int *const cached[4] = {&m_left, &m_right, &m_top, &m_bottom};
+    int16_t m[4];
+    if (Rpe->JobIsOpen() && read(m, "Get")) {
+        for (int k = 0; k < 4; ++k)
+            *cached[k] = m[k];
+    }
+    return *cached[which];
+}
+
+void TRpeMargins::setValue(int which, int v)
+{
+    int *const cached[4] = {&m_left, &m_right, &m_top, &m_bottom};
+    *cached[which] = v;
+    int16_t m[4];
+    if (!Rpe->JobReady(0) || !read(m, "Set") || m[which] == v)
+        return;
+    m[which] = int16_t(v);
+    Rpe->UseHandle();
+    if (!dyn::RpeSetMargins(Rpe->JobNumber(), m[0], m[1], m[2], m[3]))
+        Rpe->EngineError(QStringLiteral("Margins.Set <RpeSetMargins>"));
+}
+
+// ---- Sort fields ----
+
+TRpeSortFieldsBase::TRpeSortFieldsBase(TRpe *owner, const QString &familyName, bool groups)
+    : TRpeContainer(owner, familyName), m_groups(groups)
+{
+}
+
+int TRpeSortFieldsBase::Count()
+{
+    if (!Rpe->JobReady(0))
+        return 0;
+    Rpe->UseHandle();
+    return m_groups ? engineCount(dyn::RpeGetNGroupSortFields(Rpe->JobNumber()), "RpeGetNGroupSortFields")
+                    : engineCount(dyn::RpeGetNSortFields(Rpe->JobNumber()), "RpeGetNSortFields");
+}
+
+bool TRpeSortFieldsBase::readItem(int i)
+{
+    RpeTextHandle handle = nullptr;
+    int16_t length = 0, direction = 0;
+    Rpe->UseHandle();
+    const RpeBool ok = m_groups ? dyn::RpeGetNthGroupSortField(Rpe->JobNumber(), int16_t(i), &handle, &length, &direction)
+                                : dyn::RpeGetNthSortField(Rpe->JobNumber(), int16_t(i), &handle, &length, &direction);
+    if (!ok) {
+        Rpe->EngineError(indexContext(m_groups ? "RpeGetNthGroupSortField" : "RpeGetNthSortField"));
+        return false;
+    }
+    m_fieldName = take(handle);
+    m_descending = direction == RPE_SF_DESCENDING;
+    return true;
+}
+
+void TRpeSortFieldsBase::clearItem()
+{
+    m_fieldName.clear();
+    m_descending = false;
+}
+
+void TRpeSortFieldsBase::write()
+{
+    if (m_number < 0 || !Rpe->JobReady(m_number))
+        return;
+    const QByteArray name = m_fieldName.toUtf8();
+    const int16_t direction = m_descending ? RPE_SF_DESCENDING : RPE_SF_ASCENDING;
+    Rpe->UseHandle();
+    const RpeBool ok = m_groups
+                           ? dyn::RpeSetNthGroupSortField(Rpe->JobNumber(), int16_t(m_number), name.constData(), direction)
+                           : dyn::RpeSetNthSortField(Rpe->JobNumber(), int16_t(m_number), name.constData(), direction);
+    if (!ok)
+        Rpe->EngineError(itemContext(QStringLiteral("Set"), m_groups ? "RpeSetNthGroupSortField" : "RpeSetNthSortField"));
+}
+
+void TRpeSortFieldsBase::setFieldName(const QString &name)
+{
+    m_fieldName = name;
+    write();
+}
+
+void TRpeSortFieldsBase::setDescending(bool descending)
+{
+    m_descending = descending;
+    write();
+}
+
+void TRpeSortFieldsBase::Delete(int i)
+{
+    if (!Rpe->JobReady(0))
+        return;
+    Rpe->UseHandle();
+    const RpeBool ok = m_groups ? dyn::RpeDeleteNthGroupSortField(Rpe->JobNumber(), int16_t(i))
+                                : dyn::RpeDeleteNthSortField(Rpe->JobNumber(), int16_t(i));
+    if (!ok) {
+        Rpe->EngineError(QStringLiteral("%1.Delete <%2>")
+                             .arg(familyName(), QLatin1String(m_groups ? "RpeDeleteNthGroupSortField"
+                                                                       : "RpeDeleteNthSortField")));
+        return;
+    }
+    if (i == m_number)
+        TRpeContainer::Clear();
+}
+
+// ---- Groups ----
+
+TRpeGroups::TRpeGroups(TRpe *owner) : TRpeContainer(owner, QStringLiteral("Groups")) {}
+
+int TRpeGroups::Count()
+{
+    if (!Rpe->JobReady(0))
+        return 0;
+    Rpe->UseHandle();
+    return engineCount(dyn::RpeGetNGroups(Rpe->JobNumber()), "RpeGetNGroups");
+}
+
+bool TRpeGroups::readItem(int i)
+{
+    const int16_t section = dyn::SectionCode(RPE_AREA_GROUP_HEADER, i, 0);
+    RpeTextHandle handle = nullptr;
+    int16_t length = 0, condition = 0, direction = 0;
+    Rpe->UseHandle();
+    if (!dyn::RpeGetGroupCondition(Rpe->JobNumber(), section, &handle, &length, &condition, &direction)) {
+        Rpe->EngineError(indexContext("RpeGetGroupCondition"));
+        return false;
+    }
+    m_fieldName = take(handle);
+    m_condition = condition;
+    m_descending = direction == RPE_SF_DESCENDING;
+    return true;
+}
+
+void TRpeGroups::clearItem()
+{
+    m_fieldName.clear();
+    m_condition = 0;
+    m_descending = false;
+}
+
+// ---- SQL expressions, running totals, stored procedure parameters ----
+
+TRpeSQLExpressions::TRpeSQLExpressions(TRpe *owner) : TRpeContainer(owner, QStringLiteral("SQLExpressions")) {}
+
+int TRpeSQLExpressions::Count()
+{
+    if (!Rpe->JobReady(0))
+        return 0;
+    Rpe->UseHandle();
+    return engineCount(dyn::RpeGetNSQLExpressions(Rpe->JobNumber()), "RpeGetNSQLExpressions");
+}
+
+bool TRpeSQLExpressions::readItem(int i)
+{
+    RpeTextHandle nameHandle = nullptr, textHandle = nullptr;
+    int16_t nameLength = 0, textLength = 0;
+    Rpe->UseHandle();
+    if (!dyn::RpeGetNthSQLExpression(Rpe->JobNumber(), int16_t(i), &nameHandle, &nameLength, &textHandle,
+                                     &textLength)) {
+        Rpe->EngineError(indexContext("RpeGetNthSQLExpression"));
+        return false;
+    }
+    m_name = take(nameHandle);
+    m_expression = take(textHandle);
+    return true;
+}
+
+void TRpeSQLExpressions::clearItem()
+{
+    m_name.clear();
+    m_expression.clear();
+}
+
+TRpeRunningTotals::TRpeRunningTotals(TRpe *owner) : TRpeContainer(owner, QStringLiteral("RunningTotals")) {}
+
+int TRpeRunningTotals::Count()
+{
+    if (!Rpe->JobReady(0))
+        return 0;
+    Rpe->UseHandle();
+    return engineCount(dyn::RpeGetNRunningTotals(Rpe->JobNumber()), "RpeGetNRunningTotals");
+}
+
+bool TRpeRunningTotals::readItem(int i)
+{
+    RpeTextHandle handle = nullptr;
+    int16_t length = 0;
+    Rpe->UseHandle();
+    if (!dyn::RpeGetNthRunningTotalName(Rpe->JobNumber(), int16_t(i), &handle, &length)) {
+        Rpe->EngineError(indexContext("RpeGetNthRunningTotalName"));
+        return false;
+    }
+    m_name = take(handle);
+    return true;
+}
+
+TRpeStoredProcParams::TRpeStoredProcParams(TRpe *owner) : TRpeContainer(owner, QStringLiteral("StoredProcParams"))
+{
+}
+
+int TRpeStoredProcParams::Count()
+{
+    if (!Rpe->JobReady(0))
+        return 0;
+    Rpe->UseHandle();
+    return engineCount(dyn::RpeGetNParams(Rpe->JobNumber()), "RpeGetNParams");
+}
+
+bool TRpeStoredProcParams::readItem(int i)
+{
+    RpeTextHandle handle = nullptr;
+    int16_t length = 0;
+    Rpe->UseHandle();
+    if (!dyn::RpeGetNthParam(Rpe->JobNumber(), int16_t(i), &handle, &length)) {
+        Rpe->EngineError(indexContext("RpeGetNthParam"));
+        return false;
+    }
+    m_value = take(handle);
+    return true;
+}
+
+void TRpeStoredProcParams::clearItem()
+{
+    m_name.clear();
+    m_value.clear();
+}
+
+// ---- Report objects ----
+
+TRpeObjectFamily::TRpeObjectFamily(TRpe *owner, const QString &familyName, int kind, int subKind)
+    : TRpeContainer(owner, familyName), m_kind(kind), m_subKind(subKind)
+{
+}
+
+int TRpeObjectFamily::Count()
+{
+    if (!Rpe->JobReady(0))
+        return 0;
+    return Rpe->GetNObjects(m_kind, m_subKind);
+}
+
+bool TRpeObjectFamily::readItem(int i)
+{
+    const RpeObjectHandle object = Rpe->GetObjectHandle(m_kind, m_subKind, i);
+    if (!object) {
+        Rpe->ComponentError(116, QStringLiteral("%1.SetIndex(%2)").arg(familyName()).arg(i));
+        return false;
+    }
+    return Rpe->ReadObjectProperties(object, m_object);
 }

@@ -1,70 +1,184 @@
 #pragma once
 
-#include "engine/RpeSubObject.h"
+#include "engine/RpeContainer.h"
+#include "engine/RpeParamFields.h"
+#include "engine/RpeTables.h"
 
-#include <QString>
-#include <QStringList>
+// The families of report objects the component owns.
 
-#include <cstdint>
+// ---- Formula texts: Selection, GroupSelection, SQL ----
 
-// The report-object sub-objects of the print-job component. Selection,
-// Formulas, Subreports, PrintDate and Pages carry what the component's own
-// operations use; the other families are present so that the component owns
-// and clears them, and gain their engine side separately.
-
-class TRpeSelection : public TRpeSubObject
+// A text the engine holds for the current job, pushed with read-compare-write.
+class TRpeJobText : public TRpeSubObject
 {
 public:
-    using TRpeSubObject::TRpeSubObject;
-    void Clear() override { m_formula.clear(); }
+    TRpeJobText(TRpe *owner, const QString &familyName);
+    // When a report is set and exists, sends an empty text; else only
+    // empties the lines.
+    void Clear() override;
+
+protected:
+    QStringList lines();
+    void setLines(const QStringList &lines);
+    virtual RpeBool engineGet(int16_t job, RpeTextHandle *handle, int16_t *length) = 0;
+    virtual RpeBool engineSet(int16_t job, const char *text) = 0;
+    virtual const char *getName() const = 0;
+    virtual const char *setName() const = 0;
+    QString m_familyName;
+    QStringList m_lines;
+};
+
+class TRpeSelection : public TRpeJobText
+{
+public:
+    explicit TRpeSelection(TRpe *owner) : TRpeJobText(owner, QStringLiteral("Selection")) {}
     // The record selection formula, one entry per line.
-    QStringList Formula();
-    void setFormula(const QStringList &lines);
+    QStringList Formula() { return lines(); }
+    void setFormula(const QStringList &formula) { setLines(formula); }
+    // Adds a line and sends the whole formula at once.
+    void Add(const QString &line);
 
-private:
-    QStringList m_formula;
+protected:
+    RpeBool engineGet(int16_t job, RpeTextHandle *handle, int16_t *length) override;
+    RpeBool engineSet(int16_t job, const char *text) override;
+    const char *getName() const override { return "RpeGetSelectionFormula"; }
+    const char *setName() const override { return "RpeSetSelectionFormula"; }
 };
 
-class TRpeFormulas : public TRpeSubObject
+class TRpeGroupSelection : public TRpeJobText
 {
 public:
-    using TRpeSubObject::TRpeSubObject;
-    void Clear() override;
-    int Count();
-    // Selects the formula by name (without the @); an unknown name is error 120.
-    void setName(const QString &name);
+    explicit TRpeGroupSelection(TRpe *owner) : TRpeJobText(owner, QStringLiteral("GroupSelection")) {}
+    QStringList Formula() { return lines(); }
+    void setFormula(const QStringList &formula) { setLines(formula); }
+
+protected:
+    RpeBool engineGet(int16_t job, RpeTextHandle *handle, int16_t *length) override;
+    RpeBool engineSet(int16_t job, const char *text) override;
+    const char *getName() const override { return "RpeGetGroupSelectionFormula"; }
+    const char *setName() const override { return "RpeSetGroupSelectionFormula"; }
+};
+
+class TRpeSQL : public TRpeJobText
+{
+public:
+    explicit TRpeSQL(TRpe *owner) : TRpeJobText(owner, QStringLiteral("SQL")) {}
+    void Clear() override { m_lines.clear(); }
+    QStringList Query() const { return m_lines; }
+    void setQuery(const QStringList &query) { setLines(query); }
+    // Loads the engine's query into Query; false when no job is ready or
+    // the failure was tolerated or ignored.
+    bool Retrieve();
+
+protected:
+    RpeBool engineGet(int16_t job, RpeTextHandle *handle, int16_t *length) override;
+    RpeBool engineSet(int16_t job, const char *text) override;
+    const char *getName() const override { return "RpeGetSQLQuery"; }
+    const char *setName() const override { return "RpeSetSQLQuery"; }
+};
+
+// ---- Formulas ----
+
+class TRpeFormulas;
+
+class TRpeFormulasItem
+{
+public:
+    explicit TRpeFormulasItem(TRpeFormulas *owner) : m_owner(owner) {}
     QString Name() const { return m_name; }
-    int ItemIndex() const { return m_index; }
     QStringList Formula();
     void setFormula(const QStringList &lines);
+    // Empties the formula and sends it (only resets without a report).
+    void Clear();
+    const TRpeObjectProperties &Object() const { return m_object; }
 
 private:
+    friend class TRpeFormulas;
+    TRpeFormulas *m_owner;
     QString m_name;
-    int m_index = -1;
     QStringList m_formula;
+    TRpeObjectProperties m_object;
 };
 
-class TRpeSubreports : public TRpeSubObject
+class TRpeFormulas : public TRpeContainer
 {
 public:
-    using TRpeSubObject::TRpeSubObject;
-    // Forgets the subreports; the selection goes back to the main report.
+    explicit TRpeFormulas(TRpe *owner);
+    int Count() override;
+    TRpeFormulasItem &Item() { return m_item; }
+    TRpeFormulasItem &operator[](int i);
+    // Selects by name ignoring case; blank deselects; unknown is error 120.
+    void setName(const QString &name);
+    QString Name() const { return m_item.Name(); }
+    QStringList Names() const { return m_names; }
+    bool ObjectPropertiesActive = true;
+
+    // Shorthands for the selected item.
+    QStringList Formula() { return m_item.Formula(); }
+    void setFormula(const QStringList &lines) { m_item.setFormula(lines); }
+
+protected:
+    bool readItem(int i) override;
+    void clearItem() override;
+
+private:
+    friend class TRpeFormulasItem;
+    void refreshNames();
+    TRpeFormulasItem m_item{this};
+    QStringList m_names;
+};
+
+// ---- Subreports ----
+
+struct TRpeSubreportLink
+{
+    QString MainReportFieldName;
+    QString SubreportFieldName;
+    QString ParamFieldName;
+};
+
+class TRpeSubreports : public TRpeContainer
+{
+public:
+    explicit TRpeSubreports(TRpe *owner);
+    // Clears every report-dependent family; only when no job is open or the
+    // main report is selected.
     void Clear() override;
-    // 1 (the main report) + the subreports of the main job.
-    int Count();
-    int Number() const { return m_number; }
+    // 1 (the main report) + the subreports in the sections of the main job.
+    int Count() override;
+    // Selects report i (0 = main) and makes its job current.
+    void select(int i) { setNumber(i); }
+    TRpeSubreports &operator[](int i)
+    {
+        setNumber(i);
+        return *this;
+    }
+    // The item: the selected subreport.
     QString Name() const { return m_name; }
-    // Selects report i (0 = main) and opens its job.
-    void select(int i);
+    int NLinks() const { return m_nLinks; }
+    bool OnDemand() const { return m_onDemand; }
+    bool IsExternal() const { return m_isExternal; }
+    bool ReImportWhenOpening() const { return m_reImport; }
+    QList<TRpeSubreportLink> Links() const { return m_links; }
+    const TRpeObjectProperties &Object() const { return m_object; }
     bool SubExecute = false;
 
+protected:
+    bool readItem(int i) override;
+    void clearItem() override;
+
 private:
-    QStringList names();
-    int m_number = 0;
+    RpeObjectHandle subreportHandle(int i, int16_t &sectionCode);
     QString m_name;
-    QStringList m_names;
-    bool m_namesRead = false;
+    int m_nLinks = 0;
+    bool m_onDemand = false;
+    bool m_isExternal = false;
+    bool m_reImport = false;
+    QList<TRpeSubreportLink> m_links;
+    TRpeObjectProperties m_object;
 };
+
+// ---- Simple single-value families ----
 
 class TRpePrintDate : public TRpeSubObject
 {
@@ -80,51 +194,233 @@ class TRpePages : public TRpeSubObject
 {
 public:
     using TRpeSubObject::TRpeSubObject;
-    void Clear() override { StartPageNumber = 1; }
-    int StartPageNumber = 1;
+    void Clear() override { m_start = 1; }
+    int StartPageNumber();
+    void setStartPageNumber(int number);
+
+private:
+    int m_start = 1;
 };
 
-// The families the component owns before their engine side exists.
-#define RPE_PLACEHOLDER(Name)                                                                                          \
+class TRpeMargins : public TRpeSubObject
+{
+public:
+    using TRpeSubObject::TRpeSubObject;
+    void Clear() override { m_left = m_right = m_top = m_bottom = -1; }
+    // Twips; -1 = not read.
+    int Left() { return value(0); }
+    int Right() { return value(1); }
+    int Top() { return value(2); }
+    int Bottom() { return value(3); }
+    void setLeft(int v) { setValue(0, v); }
+    void setRight(int v) { setValue(1, v); }
+    void setTop(int v) { setValue(2, v); }
+    void setBottom(int v) { setValue(3, v); }
+
+private:
+    int value(int which);
+    void setValue(int which, int v);
+    bool read(int16_t (&m)[4], const char *operation);
+    int m_left = -1, m_right = -1, m_top = -1, m_bottom = -1;
+};
+
+// ---- Lists the engine numbers itself ----
+
+// Sort fields and group sort fields: name and direction, deletable.
+class TRpeSortFieldsBase : public TRpeContainer
+{
+public:
+    TRpeSortFieldsBase(TRpe *owner, const QString &familyName, bool groups);
+    int Count() override;
+    TRpeSortFieldsBase &operator[](int i)
+    {
+        setNumber(i);
+        return *this;
+    }
+    QString FieldName() const { return m_fieldName; }
+    bool Descending() const { return m_descending; }
+    void setFieldName(const QString &name);
+    void setDescending(bool descending);
+    void Delete(int i);
+
+protected:
+    bool readItem(int i) override;
+    void clearItem() override;
+
+private:
+    void write();
+    bool m_groups;
+    QString m_fieldName;
+    bool m_descending = false;
+};
+
+class TRpeSortFields : public TRpeSortFieldsBase
+{
+public:
+    explicit TRpeSortFields(TRpe *owner) : TRpeSortFieldsBase(owner, QStringLiteral("SortFields"), false) {}
+};
+
+class TRpeGroupSortFields : public TRpeSortFieldsBase
+{
+public:
+    explicit TRpeGroupSortFields(TRpe *owner) : TRpeSortFieldsBase(owner, QStringLiteral("GroupSortFields"), true)
+    {
+    }
+};
+
+class TRpeGroups : public TRpeContainer
+{
+public:
+    explicit TRpeGroups(TRpe *owner);
+    int Count() override;
+    TRpeGroups &operator[](int i)
+    {
+        setNumber(i);
+        return *this;
+    }
+    QString FieldName() const { return m_fieldName; }
+    int Condition() const { return m_condition; }
+    bool Descending() const { return m_descending; }
+
+protected:
+    bool readItem(int i) override;
+    void clearItem() override;
+
+private:
+    QString m_fieldName;
+    int m_condition = 0;
+    bool m_descending = false;
+};
+
+class TRpeSQLExpressions : public TRpeContainer
+{
+public:
+    explicit TRpeSQLExpressions(TRpe *owner);
+    int Count() override;
+    TRpeSQLExpressions &operator[](int i)
+    {
+        setNumber(i);
+        return *this;
+    }
+    QString Name() const { return m_name; }
+    QString Expression() const { return m_expression; }
+
+protected:
+    bool readItem(int i) override;
+    void clearItem() override;
+
+private:
+    QString m_name;
+    QString m_expression;
+};
+
+class TRpeRunningTotals : public TRpeContainer
+{
+public:
+    explicit TRpeRunningTotals(TRpe *owner);
+    int Count() override;
+    TRpeRunningTotals &operator[](int i)
+    {
+        setNumber(i);
+        return *this;
+    }
+    QString Name() const { return m_name; }
+
+protected:
+    bool readItem(int i) override;
+    void clearItem() override { m_name.clear(); }
+
+private:
+    QString m_name;
+};
+
+// Stored procedure parameters; the engine reports whether it has any.
+class TRpeStoredProcParams : public TRpeContainer
+{
+public:
+    explicit TRpeStoredProcParams(TRpe *owner);
+    int Count() override;
+    QString Name() const { return m_name; }
+    QString Value() const { return m_value; }
+
+protected:
+    bool readItem(int i) override;
+    void clearItem() override;
+
+private:
+    QString m_name;
+    QString m_value;
+};
+
+// ---- Report objects found by scanning the sections ----
+
+class TRpeObjectFamily : public TRpeContainer
+{
+public:
+    // subKind 0 = any field object.
+    TRpeObjectFamily(TRpe *owner, const QString &familyName, int kind, int subKind = 0);
+    int Count() override;
+    TRpeObjectFamily &operator[](int i)
+    {
+        setNumber(i);
+        return *this;
+    }
+    const TRpeObjectProperties &Object() const { return m_object; }
+    RpeObjectHandle Handle() const { return m_object.Handle; }
+    int Top() const { return m_object.Top; }
+    int Left() const { return m_object.Left; }
+    int Width() const { return m_object.Width; }
+    int Height() const { return m_object.Height; }
+    QString Section() const { return m_object.Section; }
+    QString FieldName() const { return m_object.FieldName; }
+
+protected:
+    bool readItem(int i) override;
+    void clearItem() override { m_object.clear(); }
+
+private:
+    int m_kind;
+    int m_subKind;
+    TRpeObjectProperties m_object;
+};
+
+#define RPE_OBJECT_FAMILY(Type, Name, Kind, SubKind)                                                                  \
+    class Type : public TRpeObjectFamily                                                                               \
+    {                                                                                                                  \
+    public:                                                                                                            \
+        explicit Type(TRpe *owner) : TRpeObjectFamily(owner, QStringLiteral(Name), Kind, SubKind) {}                   \
+    };
+RPE_OBJECT_FAMILY(TRpeDatabaseFields, "DatabaseFields", RPE_OBJ_FIELD, RPE_FIELD_DATABASE)
+RPE_OBJECT_FAMILY(TRpeSummaryFields, "SummaryFields", RPE_OBJ_FIELD, RPE_FIELD_SUMMARY)
+RPE_OBJECT_FAMILY(TRpeSpecialFields, "SpecialFields", RPE_OBJ_FIELD, RPE_FIELD_SPECIAL)
+RPE_OBJECT_FAMILY(TRpeGroupNameFields, "GroupNameFields", RPE_OBJ_FIELD, RPE_FIELD_GROUPNAME)
+RPE_OBJECT_FAMILY(TRpeTextObjects, "TextObjects", RPE_OBJ_TEXT, 0)
+RPE_OBJECT_FAMILY(TRpeLines, "Lines", RPE_OBJ_LINE, 0)
+RPE_OBJECT_FAMILY(TRpeBoxes, "Boxes", RPE_OBJ_BOX, 0)
+RPE_OBJECT_FAMILY(TRpeOleObjects, "OleObjects", RPE_OBJ_OLE, 0)
+RPE_OBJECT_FAMILY(TRpeGraphs, "Graphs", RPE_OBJ_GRAPH, 0)
+RPE_OBJECT_FAMILY(TRpeCrossTabs, "CrossTabs", RPE_OBJ_CROSSTAB, 0)
+RPE_OBJECT_FAMILY(TRpePictures, "Pictures", RPE_OBJ_PICTURE, 0)
+RPE_OBJECT_FAMILY(TRpeMaps, "Maps", RPE_OBJ_MAP, 0)
+RPE_OBJECT_FAMILY(TRpeOLAPCubes, "OLAPCubes", RPE_OBJ_OLAP, 0)
+#undef RPE_OBJECT_FAMILY
+
+// Families whose properties the system never reads or writes; the component
+// owns and clears them.
+#define RPE_UNUSED_FAMILY(Name)                                                                                        \
     class Name : public TRpeSubObject                                                                                  \
     {                                                                                                                  \
     public:                                                                                                            \
         using TRpeSubObject::TRpeSubObject;                                                                            \
     };
-RPE_PLACEHOLDER(TRpeMargins)
-RPE_PLACEHOLDER(TRpeSummaryInfo)
-RPE_PLACEHOLDER(TRpeReportOptions)
-RPE_PLACEHOLDER(TRpeGlobalOptions)
-RPE_PLACEHOLDER(TRpeGroupSelection)
-RPE_PLACEHOLDER(TRpeSQL)
-RPE_PLACEHOLDER(TRpeConnect)
-RPE_PLACEHOLDER(TRpeTables)
-RPE_PLACEHOLDER(TRpeSortFields)
-RPE_PLACEHOLDER(TRpeGroupSortFields)
-RPE_PLACEHOLDER(TRpeGroups)
-RPE_PLACEHOLDER(TRpeParamFields)
-RPE_PLACEHOLDER(TRpeSectionFormat)
-RPE_PLACEHOLDER(TRpeAreaFormat)
-RPE_PLACEHOLDER(TRpeSectionFont)
-RPE_PLACEHOLDER(TRpeSectionSize)
-RPE_PLACEHOLDER(TRpeSQLExpressions)
-RPE_PLACEHOLDER(TRpeStoredProcParams)
-RPE_PLACEHOLDER(TRpeLogOnInfo)
-RPE_PLACEHOLDER(TRpeLogOnServer)
-RPE_PLACEHOLDER(TRpeSessionInfo)
-RPE_PLACEHOLDER(TRpeLines)
-RPE_PLACEHOLDER(TRpeBoxes)
-RPE_PLACEHOLDER(TRpePictures)
-RPE_PLACEHOLDER(TRpeTextObjects)
-RPE_PLACEHOLDER(TRpeOleObjects)
-RPE_PLACEHOLDER(TRpeCrossTabs)
-RPE_PLACEHOLDER(TRpeMaps)
-RPE_PLACEHOLDER(TRpeOLAPCubes)
-RPE_PLACEHOLDER(TRpeDatabaseFields)
-RPE_PLACEHOLDER(TRpeSummaryFields)
-RPE_PLACEHOLDER(TRpeSpecialFields)
-RPE_PLACEHOLDER(TRpeGroupNameFields)
-RPE_PLACEHOLDER(TRpeRunningTotals)
-RPE_PLACEHOLDER(TRpeGraphs)
-RPE_PLACEHOLDER(TRpeRecords)
-#undef RPE_PLACEHOLDER
+RPE_UNUSED_FAMILY(TRpeSummaryInfo)
+RPE_UNUSED_FAMILY(TRpeReportOptions)
+RPE_UNUSED_FAMILY(TRpeGlobalOptions)
+RPE_UNUSED_FAMILY(TRpeSectionFormat)
+RPE_UNUSED_FAMILY(TRpeAreaFormat)
+RPE_UNUSED_FAMILY(TRpeSectionFont)
+RPE_UNUSED_FAMILY(TRpeSectionSize)
+RPE_UNUSED_FAMILY(TRpeLogOnServer)
+RPE_UNUSED_FAMILY(TRpeSessionInfo)
+RPE_UNUSED_FAMILY(TRpeRecords)
+#undef RPE_UNUSED_FAMILY

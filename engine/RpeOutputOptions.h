@@ -1,12 +1,17 @@
 #pragma once
 
-#include "engine/RpeSubObject.h"
+#include "printengine/rpe32.h"
 
+#include <QList>
 #include <QString>
 
-// The output sub-objects as far as the print-job component's own operations
-// need them: the destination of Execute, the preview window's placement and
-// style, and the export file.
+#include <cstdint>
+
+class TRpe;
+class QWidget;
+
+// The kinds the output sub-objects are made of (printer, print options,
+// export options and the preview-window objects), and what they share.
 
 enum TRpeExportType {
     Records,
@@ -33,96 +38,70 @@ enum TRpeExportType {
     AdobeAcrobatPDF,
     XML1
 };
-enum TRpeExportDestination { toFile, toEmailViaMapi, toEmailViaVIM, toEmailViaSMI, toMSExchange, toLotusNotes, toApplication };
+enum TRpeExportDestination {
+    toFile,
+    toEmailViaMapi,
+    toEmailViaVIM,
+    toEmailViaSMI,
+    toMSExchange,
+    toLotusNotes,
+    toApplication
+};
+enum TRpeExportExcelType {
+    Excel2,
+    Excel3,
+    Excel4,
+    Excel5,
+    Excel5Extended,
+    Excel7,
+    Excel7Tab,
+    Excel8,
+    Excel8Tab
+};
+enum TRpeExportExcelColumnWidth { ByArea, ByConstant };
 enum TRpeZoomPreview { pwNormal, pwPageWidth, pwWholePage, pwDefault };
 enum TRpeBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog };
-
-class TRpePrinter : public TRpeSubObject
-{
-public:
-    using TRpeSubObject::TRpeSubObject;
-    // Sends the chosen printer to the main job; nothing chosen sends nothing.
-    bool Send() { return true; }
+enum TRpeOrientation { orDefault, orPortrait, orLandscape };
+enum TRpePreserveRptSet { prOrientation = 1, prPaperSize = 2, prPaperSource = 4 };
+enum TRpeWindowCursor {
+    wcDefault,
+    wcArrow,
+    wcCross,
+    wcIBeam,
+    wcUpArrow,
+    wcSizeAll,
+    wcSizeNWSE,
+    wcSizeNESW,
+    wcSizeWE,
+    wcSizeNS,
+    wcNo,
+    wcWait,
+    wcAppStart,
+    wcHelp,
+    wcMagnify,
+    wcBackgroundProcess,
+    wcGrabHand,
+    wcZoomIn,
+    wcReportSection,
+    wcHand
 };
 
-class TRpePrintOptions : public TRpeSubObject
+// A set of TRpePreserveRptSet values.
+using TRpePreserveRptSettings = unsigned;
+
+namespace RpeOutput {
+
+// Boolean fields of the engine's option records.
+inline int16_t rpeBool(bool value)
 {
-public:
-    using TRpeSubObject::TRpeSubObject;
-    void Clear() override { m_copies = 1; }
-    int16_t Copies() const { return m_copies; }
-    void setCopies(int16_t copies) { m_copies = copies; }
+    return value ? -1 : 0;
+}
 
-private:
-    int16_t m_copies = 1;
-};
+// An engine failure of a call on job, through the component's error routine;
+// returns only when the routine's answer is to ignore it.
+void engineFailed(TRpe *rpe, int16_t job, const QString &context, const QList<int> &tolerated = {});
 
-class TRpeExportOptions : public TRpeSubObject
-{
-public:
-    using TRpeSubObject::TRpeSubObject;
-    void Clear() override;
+// The widget of the job's live preview window, or null.
+QWidget *previewWindow(TRpe *rpe);
 
-    TRpeExportType FileType = Ascii;
-    TRpeExportDestination Destination = toFile;
-    QString FileName;
-    QString AppName;
-    bool PromptOnOverwrite = false;
-
-    // Binds the export to the current job.
-    bool Send();
-};
-
-class TRpeWindowZoom : public TRpeSubObject
-{
-public:
-    using TRpeSubObject::TRpeSubObject;
-    void Clear() override
-    {
-        Preview = pwDefault;
-        Magnification = -1;
-    }
-    // Applies the zoom to an open preview window.
-    void Apply();
-
-    TRpeZoomPreview Preview = pwDefault;
-    int Magnification = -1;
-};
-
-class TRpeWindowStyle : public TRpeSubObject
-{
-public:
-    using TRpeSubObject::TRpeSubObject;
-    void Clear() override;
-
-    QString Title;
-    bool SystemMenu = true;
-    bool MaxButton = true;
-    bool MinButton = true;
-    TRpeBorderStyle BorderStyle = bsSizeable;
-    bool Disabled = false;
-};
-
-class TRpeWindowSize : public TRpeSubObject
-{
-public:
-    using TRpeSubObject::TRpeSubObject;
-    void Clear() override { Left = Top = Width = Height = -1; }
-    // -1 lets the engine choose.
-    int Left = -1, Top = -1, Width = -1, Height = -1;
-};
-
-// The preview's button bar and cursors: re-sent as a whole by Execute.
-class TRpeWindowButtonBar : public TRpeSubObject
-{
-public:
-    using TRpeSubObject::TRpeSubObject;
-    bool Send() { return true; }
-};
-
-class TRpeWindowCursor : public TRpeSubObject
-{
-public:
-    using TRpeSubObject::TRpeSubObject;
-    bool Send() { return true; }
-};
+} // namespace RpeOutput

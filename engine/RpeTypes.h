@@ -24,8 +24,43 @@ enum TRpeReportStyle {
 };
 enum TRpeWindowState { wsNormal, wsMinimized, wsMaximized };
 enum TRpeDrillDownType { ddOnGroup, ddOnGroupTree, ddOnGraph, ddOnMap, ddOnSubreport };
+enum TRpeMouseButton { mbLeft, mbRight, mbMiddle };
+enum TRpeFieldValueType {
+    fvUnknown,
+    fvInt8s,
+    fvInt8u,
+    fvInt16s,
+    fvInt16u,
+    fvInt32s,
+    fvInt32u,
+    fvNumber,
+    fvCurrency,
+    fvBoolean,
+    fvDate,
+    fvTime,
+    fvString,
+    fvTransientMemo,
+    fvPersistentMemo,
+    fvBlob,
+    fvDateTime,
+    fvBitmap,
+    fvIcon,
+    fvPicture,
+    fvOle,
+    fvGraph
+};
 enum TRpeStartEventDestination { seNoWhere, seToWindow, seToPrinter, seToExport, seFromQuery };
 enum TRpeStopEventJobStatus { seUndefined, seNotStarted, seInProgress, seCompleted, seFailed, seCancelled, seHalted };
+
+// Where and how the user clicked in the preview.
+struct TRpeMouseInfo
+{
+    TRpeMouseButton button = mbLeft;
+    bool shift = false;
+    bool control = false;
+    int x = 0;
+    int y = 0;
+};
 
 // One failure on its way to the error routine: a component error (a number
 // of the component's own table) or the failure of an engine call, with the

@@ -431,6 +431,63 @@ QString ValueInfoToStr(const RpeValueInfo &record)
     }
 }
 
+TRpeFieldValueType FieldValueTypeOf(int engineType)
+{
+    switch (engineType) {
+    case RPE_VI_NUMBER: return fvNumber;
+    case RPE_VI_CURRENCY: return fvCurrency;
+    case RPE_VI_BOOLEAN: return fvBoolean;
+    case RPE_VI_DATE: return fvDate;
+    case RPE_VI_STRING: return fvString;
+    case RPE_VI_DATETIME: return fvDateTime;
+    case RPE_VI_TIME: return fvTime;
+    case RPE_VI_INTEGER: return fvInt16s;
+    case RPE_VI_COLOR: return fvInt32u;
+    case RPE_VI_CHAR: return fvString;
+    case RPE_VI_LONG: return fvInt32s;
+    default: return fvUnknown;
+    }
+}
+
+QString DrillValueText(const RpeValueInfo &record)
+{
+    auto joined = [](const int16_t *parts, int n, QChar separator) {
+        QStringList list;
+        for (int i = 0; i < n; ++i)
+            list << QString::number(parts[i]);
+        return list.join(separator);
+    };
+    if (record.IsNull)
+        return {};
+    switch (record.ValueType) {
+    case RPE_VI_NUMBER:
+        return QString::number(record.Number, 'f', 2);
+    case RPE_VI_CURRENCY:
+        return QString::number(record.Currency, 'f', 2);
+    case RPE_VI_BOOLEAN:
+        return record.Boolean ? QStringLiteral("True") : QStringLiteral("False");
+    case RPE_VI_DATE:
+        return joined(record.Date, 3, QLatin1Char(','));
+    case RPE_VI_DATETIME:
+        return joined(record.DateTime, 3, QLatin1Char(',')) + QLatin1Char(' ') +
+               joined(record.DateTime + 3, 3, QLatin1Char(':'));
+    case RPE_VI_TIME:
+        return joined(record.Time, 3, QLatin1Char(':'));
+    case RPE_VI_STRING:
+        return QString::fromUtf8(record.String, qsizetype(strnlen(record.String, sizeof record.String)));
+    case RPE_VI_INTEGER:
+        return QString::number(record.Integer);
+    case RPE_VI_COLOR:
+        return QString::number(record.Color);
+    case RPE_VI_LONG:
+        return QString::number(record.Long);
+    case RPE_VI_CHAR:
+        return record.Char ? QString(QLatin1Char(record.Char)) : QString();
+    default:
+        return {};
+    }
+}
+
 void DefaultValueInfo(RpeValueInfo &record)
 {
     const QDateTime now = QDateTime::currentDateTime();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/RpeTypes.h"
 #include "printengine/rpe32.h"
 
 #include <QDate>
@@ -54,6 +55,11 @@ QString FieldNameInBraces(const QString &name, const QString &family);
 bool StrToValueInfo(const QString &text, RpeValueInfo &record);
 QString ValueInfoToStr(const RpeValueInfo &record);
 void DefaultValueInfo(RpeValueInfo &record);
+// The field type of a value type the engine reports for a field (RPE_VI_...;
+// 22 and anything unknown are fvUnknown).
+TRpeFieldValueType FieldValueTypeOf(int engineType);
+// A value of a drill-down or mouse event as the handler sees it.
+QString DrillValueText(const RpeValueInfo &record);
 extern const char *const DefaultStringValue;
 
 bool StrToBoolean(const QString &s);

@@ -28,6 +28,8 @@
 #include <QPrinterInfo>
 #include <QSqlQuery>
 
+#include <optional>
+
 PrintJob::PrintJob(int number, std::shared_ptr<ReportDefinition> report, PrintJob *parent,
                    const QString &subreport)
     : m_number(number), m_report(std::move(report)), m_parent(parent), m_subreportName(subreport)
@@ -415,6 +417,22 @@ void PrintJob::print(const std::shared_ptr<ReportDefinition> &snapshot)
     bool landscape = snapshot->landscape;
     if (deviceMode.Fields & RPE_DM_ORIENTATION)
         landscape = deviceMode.Orientation == 2;
+    // A chosen paper replaces the report's, and the pages are laid out on
+    // the paper and in the orientation they are printed in.
+    std::optional<QPageSize> chosen;
+    if ((deviceMode.Fields & RPE_DM_PAPERWIDTH) && (deviceMode.Fields & RPE_DM_PAPERLENGTH) &&
+        deviceMode.PaperWidth > 0 && deviceMode.PaperLength > 0)
+        chosen = QPageSize(QSizeF(deviceMode.PaperWidth / 10.0, deviceMode.PaperLength / 10.0), QPageSize::Millimeter,
+                           QString(), QPageSize::FuzzyMatch);
+    else if ((deviceMode.Fields & RPE_DM_PAPERSIZE) && deviceMode.PaperSize >= 0 &&
+             deviceMode.PaperSize <= QPageSize::LastPageSize && deviceMode.PaperSize != QPageSize::Custom)
+        chosen = QPageSize(QPageSize::PageSizeId(deviceMode.PaperSize));
+    if (chosen) {
+        const QSizeF points = chosen->size(QPageSize::Point);
+        snapshot->pageWidth = qMin(points.width(), points.height());
+        snapshot->pageHeight = qMax(points.width(), points.height());
+    }
+    snapshot->landscape = landscape;
     printer.setPageSize(QPageSize(QSizeF(snapshot->pageWidth, snapshot->pageHeight), QPageSize::Point));
     printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     printer.setFullPage(true);

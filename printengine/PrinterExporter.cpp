@@ -4,10 +4,28 @@
 
 #include <QPrinter>
 
+int PrinterExporter::copiesToDraw() const
+{
+    return m_printer->supportsMultipleCopies() ? 1 : qMax(1, m_printer->copyCount());
+}
+
 bool PrinterExporter::writePage(const RenderedPage &page)
 {
     if (!pageInRange(page.number))
         return true;
+    const int copies = copiesToDraw();
+    if (copies > 1 && m_printer->collateCopies()) {
+        m_firstSet.push_back(page);
+        return draw(page);
+    }
+    for (int i = 0; i < copies; ++i)
+        if (!draw(page))
+            return false;
+    return true;
+}
+
+bool PrinterExporter::draw(const RenderedPage &page)
+{
     if (!m_painter) {
         m_painter = std::make_unique<QPainter>();
         if (!m_painter->begin(m_printer))
@@ -31,6 +49,12 @@ bool PrinterExporter::writePage(const RenderedPage &page)
 
 bool PrinterExporter::finish()
 {
+    const int copies = copiesToDraw();
+    for (int copy = 1; copy < copies && !m_firstSet.empty(); ++copy)
+        for (const RenderedPage &page : m_firstSet)
+            if (!draw(page))
+                return false;
+    m_firstSet.clear();
     if (!m_painter) {
         // Nothing in range: nothing to print, but not a failure.
         return true;

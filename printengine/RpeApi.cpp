@@ -13,6 +13,7 @@
 #include <QColor>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QPageSize>
 #include <QPrinterInfo>
 #include <QRegularExpression>
 #include <QWidget>
@@ -1937,7 +1938,8 @@ RpeBool RpeSelectPrinter(int16_t printJob, const char *driverName, const char *p
     return guarded<RpeBool>(printJob, 0, [&] {
         PrintJob &j = jobOf(printJob).mainJob();
         const QString name = text(printerName).trimmed();
-        if (!name.isEmpty() && QPrinterInfo::printerInfo(name).isNull())
+        if (!name.isEmpty() && name != QLatin1String(RPE_FILE_PRINTER_NAME) &&
+            QPrinterInfo::printerInfo(name).isNull())
             throw RpeError(RPE_ERR_PRINTER, QStringLiteral("Printer \"%1\" is not installed").arg(name));
         j.printerDriver = text(driverName);
         j.printerName = name;
@@ -1959,22 +1961,43 @@ RpeBool RpeGetSelectedPrinter(int16_t printJob, RpeTextHandle *driverHandle, int
         QString name = j.printerName;
         if (name.isEmpty())
             name = QPrinterInfo::defaultPrinterName();
+        // A job that prints to a file needs no installed printer.
+        if (name.isEmpty() && !fixedText(j.printOptions.OutputFileName, sizeof j.printOptions.OutputFileName)
+                                   .trimmed()
+                                   .isEmpty())
+            name = QStringLiteral(RPE_FILE_PRINTER_NAME);
         if (name.isEmpty())
             throw RpeError(RPE_ERR_NO_PRINTER,
                            QStringLiteral("The report names no printer and no printer is installed"));
         if (mode) {
             RpeDeviceMode &m = record(mode, "RpeGetSelectedPrinter");
             m = j.deviceMode;
+            // What the caller did not choose is the report's own.
             if (!(m.Fields & RPE_DM_ORIENTATION)) {
                 m.Fields |= RPE_DM_ORIENTATION;
                 m.Orientation = j.report().landscape ? 2 : 1;
             }
+            if (!(m.Fields & (RPE_DM_PAPERSIZE | RPE_DM_PAPERLENGTH | RPE_DM_PAPERWIDTH))) {
+                const ReportDefinition &r = j.report();
+                const QPageSize paper(QSizeF(qMin(r.pageWidth, r.pageHeight), qMax(r.pageWidth, r.pageHeight)),
+                                      QPageSize::Point, QString(), QPageSize::FuzzyMatch);
+                const QSizeF mm = paper.size(QPageSize::Millimeter);
+                m.Fields |= RPE_DM_PAPERSIZE | RPE_DM_PAPERLENGTH | RPE_DM_PAPERWIDTH;
+                m.PaperSize = int16_t(paper.id());
+                m.PaperWidth = int16_t(qRound(mm.width() * 10));
+                m.PaperLength = int16_t(qRound(mm.height() * 10));
+            }
         }
-        giveText(j.printerDriver.isEmpty() ? QStringLiteral("CUPS") : j.printerDriver, driverHandle,
-                 driverLength, "RpeGetSelectedPrinter");
+        const bool toFile = name == QLatin1String(RPE_FILE_PRINTER_NAME);
+        const QString driver = !j.printerDriver.isEmpty() ? j.printerDriver
+                               : toFile                   ? QStringLiteral("PDF")
+                                                          : QStringLiteral("CUPS");
+        const QString port = !j.printerPort.isEmpty() ? j.printerPort
+                             : toFile                 ? QStringLiteral("FILE:")
+                                                      : QStringLiteral("cups:") + name;
+        giveText(driver, driverHandle, driverLength, "RpeGetSelectedPrinter");
         giveText(name, printerHandle, printerLength, "RpeGetSelectedPrinter");
-        giveText(j.printerPort.isEmpty() ? QStringLiteral("cups:") + name : j.printerPort, portHandle,
-                 portLength, "RpeGetSelectedPrinter");
+        giveText(port, portHandle, portLength, "RpeGetSelectedPrinter");
         return 1;
     });
 }

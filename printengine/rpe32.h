@@ -481,6 +481,10 @@ typedef struct RpePrintOptions
 #define RPE_DM_DEFAULTSOURCE 0x0200u
 #define RPE_DM_DUPLEX 0x1000u
 #define RPE_DM_COLLATE 0x8000u
+/* The printer RpeGetSelectedPrinter reports for a job that prints to a file
+ * (RpePrintOptions.OutputFileName) when no printer is installed; RpeSelectPrinter
+ * accepts it like an installed one. */
+#define RPE_FILE_PRINTER_NAME "Print to File"
 typedef struct RpeDeviceMode
 {
     uint16_t StructSize; /* 22 */
@@ -588,6 +592,34 @@ typedef struct RpeMailOptions
     const char *BCCList;
 } RpeMailOptions;
 
+/* The options of the formats and destinations the engine does not have; their
+ * layouts are published so that a caller can build them all the same. */
+typedef struct RpeOdbcOptions
+{ /* 34 */
+    uint16_t StructSize;
+    const char *DataSource;
+    const char *UserID;
+    const char *Password;
+    const char *TableName;
+} RpeOdbcOptions;
+
+typedef struct RpeExchangeOptions
+{ /* 28 */
+    uint16_t StructSize;
+    const char *Profile;
+    const char *Password;
+    const char *Folder;
+    uint16_t ItemType; /* 1011 */
+} RpeExchangeOptions;
+
+typedef struct RpeNotesOptions
+{ /* 26 */
+    uint16_t StructSize;
+    const char *DatabaseName;
+    const char *FormName;
+    const char *Comments;
+} RpeNotesOptions;
+
 typedef struct RpeReportSummaryInfo
 {
     uint16_t StructSize; /* 1284 */
@@ -675,6 +707,64 @@ typedef struct RpeStopEventInfo
     int16_t Destination;
     int16_t JobStatus; /* RPE_JOB_... */
 } RpeStopEventInfo;
+
+/* Drill kinds of RpeGroupEventInfo.DrillType. */
+#define RPE_DRILL_ON_GROUP 0
+#define RPE_DRILL_ON_GROUP_TREE 1
+#define RPE_DRILL_ON_GRAPH 2
+#define RPE_DRILL_ON_MAP 3
+#define RPE_DRILL_ON_SUBREPORT 4
+
+/* Mouse buttons and key flags of RpeMouseClickEventInfo. */
+#define RPE_MOUSE_LEFT_BUTTON 1
+#define RPE_MOUSE_RIGHT_BUTTON 2
+#define RPE_MOUSE_MIDDLE_BUTTON 4
+#define RPE_MOUSE_SHIFT_KEY 1
+#define RPE_MOUSE_CONTROL_KEY 2
+
+/* Records that carry lists point at the engine's own memory, valid for the
+ * duration of the callback only; their size therefore follows the pointer
+ * width. */
+typedef struct RpeGroupEventInfo
+{ /* 17 show group, 18 drill on group */
+    uint16_t StructSize;
+    uint16_t WindowJob;
+    int16_t GroupLevel;
+    int16_t DrillType; /* RPE_DRILL_ON_... (18 only) */
+    const char *const *GroupList; /* GroupLevel names, outermost first */
+} RpeGroupEventInfo;
+
+typedef struct RpeDrillDetailEventInfo
+{ /* 19 */
+    uint16_t StructSize;
+    uint16_t WindowJob;
+    int16_t SelectedFieldIndex;
+    int16_t NFields;
+    const char *const *FieldNames;
+    const RpeValueInfo *FieldValues;
+} RpeDrillDetailEventInfo;
+
+typedef struct RpeMouseClickEventInfo
+{ /* 24 right, 25 left, 26 middle click; 344 */
+    uint16_t StructSize;
+    uint16_t WindowJob;
+    int16_t Button; /* RPE_MOUSE_..._BUTTON */
+    int16_t KeyFlags; /* RPE_MOUSE_SHIFT_KEY | RPE_MOUSE_CONTROL_KEY */
+    int32_t X;
+    int32_t Y;
+    RpeValueInfo FieldValue;
+    int16_t FieldType; /* RPE_VI_... */
+    int16_t SectionCode;
+    uint32_t ObjectHandle;
+    uint32_t Reserved;
+} RpeMouseClickEventInfo;
+
+typedef struct RpeTextEventInfo
+{ /* 27 hyperlink text, 28 analysis file path */
+    uint16_t StructSize;
+    uint16_t WindowJob;
+    const char *Text;
+} RpeTextEventInfo;
 
 /* The callback returns nonzero to let the engine carry on, 0 to cancel the action. */
 typedef RpeBool (*RpeEventCallback)(int16_t eventID, void *param, void *userData);

@@ -4,11 +4,9 @@
 #include <QDir>
 
 namespace {
-QString &overridden()
-{
-    static QString folder;
-    return folder;
-}
+// Kept in the process environment, so that the engine library, which links
+// its own copy of this code, sees the same folder as its host.
+const char OverrideVariable[] = "OVO_PROGRAM_FOLDER";
 
 QString withSlash(QString folder)
 {
@@ -20,8 +18,9 @@ QString withSlash(QString folder)
 
 QString ProgramFolder::path()
 {
-    if (!overridden().isEmpty())
-        return overridden();
+    const QString overridden = qEnvironmentVariable(OverrideVariable);
+    if (!overridden.isEmpty())
+        return withSlash(overridden);
     if (QCoreApplication::instance())
         return withSlash(QCoreApplication::applicationDirPath());
     return withSlash(QDir::currentPath());
@@ -29,10 +28,10 @@ QString ProgramFolder::path()
 
 void ProgramFolder::setPath(const QString &folder)
 {
-    overridden() = withSlash(QDir(folder).absolutePath());
+    qputenv(OverrideVariable, withSlash(QDir(folder).absolutePath()).toLocal8Bit());
 }
 
 void ProgramFolder::reset()
 {
-    overridden().clear();
+    qunsetenv(OverrideVariable);
 }

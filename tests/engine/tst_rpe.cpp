@@ -4,6 +4,7 @@
 // gate of LoadEngine, and the error model with OnError.
 #include "engine/Rpe.h"
 #include "engine/RpeDynamic.h"
+#include "engine/RpeUtl.h"
 #include "shell/Abort.h"
 #include "shell/DialogHook.h"
 #include "shell/ProgramFolder.h"
@@ -16,6 +17,9 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QTimer>
 
 namespace dyn = RpeDynamic;
@@ -33,6 +37,8 @@ private slots:
     void createdAsStoredComponent();
     void exportShowsTitleSelectionAndFormula();
     void previewRunsOnWindowCloseWhenClosed();
+    void previewInAnMdiFrameLivesInItsOwnForm();
+    void drillMouseAndLinkEventsReachTheirHandlers();
     void executeInsideAnEventHandlerIsRefused();
     void reportNameKeepsOrClosesTheJob();
     void missingReportAndName_data();
@@ -53,7 +59,6 @@ private:
 
     std::unique_ptr<TestProgramFolder> m_folder;
     QString m_report;
-    QString m_engineAliases;
     QTemporaryDir m_versionDir;
 };
 
@@ -65,14 +70,6 @@ void TestRpe::initTestCase()
                               "VALUES ('A', 1, 'Alfa trgovina', 'Ana', 'Cesta 1', '1000', 'Ljubljana')"));
     db.execute(QStringLiteral("INSERT INTO REPORT_SQL (COMPUTER, SFOSB, NZV, IME, NSL, PST, MST) "
                               "VALUES ('B', 2, 'Beta storitve', 'Bojan', 'Pot 2', '2000', 'Maribor')"));
-
-    // The engine library has its own program folder, the folder of the
-    // executable; its alias "LB" names this test's database.
-    m_engineAliases = QCoreApplication::applicationDirPath() + QStringLiteral("/Aliases.ini");
-    QFile aliases(m_engineAliases);
-    QVERIFY(aliases.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    aliases.write(QStringLiteral("[LB]\nDRIVER=QSQLITE\nDATABASE=%1\n").arg(m_folder->databaseFile()).toUtf8());
-    aliases.close();
 
     // A demo report that also prints its title.
     QFile source(TestProgramFolder::sourceFile(QStringLiteral("db/program/Report/partnerji_seznam.rpt")));
@@ -87,7 +84,6 @@ void TestRpe::initTestCase()
 
 void TestRpe::cleanupTestCase()
 {
-    QFile::remove(m_engineAliases);
     m_folder.reset();
 }
 
@@ -193,7 +189,7 @@ void TestRpe::previewRunsOnWindowCloseWhenClosed()
 {
     std::unique_ptr<TRpe> job = openedJob(m_report);
     job->setOutput(toWindow);
-    job->WindowStyle()->Title = QStringLiteral("Predogled");
+    job->WindowStyle()->setTitle(QStringLiteral("Predogled"));
     bool closed = false;
     bool windowWasOpen = false;
     job->OnWindowClose = [&](TRpe *) { closed = true; };
@@ -206,6 +202,121 @@ void TestRpe::previewRunsOnWindowCloseWhenClosed()
     QVERIFY(windowWasOpen);
     QVERIFY(closed);
     QVERIFY(!job->ReportWindowHandle());
+}
+
+void TestRpe::previewInAnMdiFrameLivesInItsOwnForm()
+{
+    QMainWindow frame;
+    auto *area = new QMdiArea(&frame);
+    frame.setCentralWidget(area);
+    frame.resize(800, 600);
+    frame.show();
+
+    std::unique_ptr<TRpe> job = openedJob(m_report);
+    job->setOutput(toWindow);
+    job->setWindowParent(&frame);
+    job->WindowStyle()->setTitle(QStringLiteral("Partnerji"));
+    bool closed = false;
+    job->OnWindowClose = [&](TRpe *) { closed = true; };
+    QString formTitle;
+    bool fills = false;
+    QTimer::singleShot(300, this, [&] {
+        const QList<QMdiSubWindow *> forms = area->subWindowList();
+        QCOMPARE(forms.size(), 1);
+        formTitle = forms.front()->windowTitle();
+        auto *preview = static_cast<QWidget *>(job->ReportWindowHandle());
+        QVERIFY(preview);
+        forms.front()->resize(500, 400);
+        QCoreApplication::processEvents();
+        fills = preview->geometry() == preview->parentWidget()->rect();
+        // Closing the form closes the preview and ends Execute.
+        forms.front()->close();
+    });
+    QVERIFY2(job->Execute(), qPrintable(job->LastErrorString()));
+    QCOMPARE(formTitle, QStringLiteral("Partnerji"));
+    QVERIFY(fills);
+    QVERIFY(closed);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(area->subWindowList().isEmpty());
+}
+
+void TestRpe::drillMouseAndLinkEventsReachTheirHandlers()
+{
+    TRpe job;
+    QStringList seen;
+    job.wOnShowGroup = [&](TRpe *, RpeWindowHandle, int level, const QStringList &names, bool &) {
+        seen << QStringLiteral("show %1 %2").arg(level).arg(names.join(QLatin1Char('/')));
+    };
+    job.wOnDrillGroup = [&](TRpe *, RpeWindowHandle, int level, TRpeDrillDownType type, const QStringList &names,
+                            bool &cancel) {
+        seen << QStringLiteral("drill %1 %2 %3").arg(level).arg(int(type)).arg(names.join(QLatin1Char('/')));
+        cancel = true;
+    };
+    job.wOnDrillDetail = [&](TRpe *, RpeWindowHandle, int selected, int count, const QStringList &names,
+                             const QStringList &values, bool &) {
+        seen << QStringLiteral("detail %1 %2 %3=%4").arg(selected).arg(count).arg(names.join(QLatin1Char(',')),
+                                                                                   values.join(QLatin1Char('|')));
+    };
+    job.wOnMouseClick = [&](TRpe *, RpeWindowHandle, const TRpeMouseInfo &m, const QString &value,
+                            TRpeFieldValueType type, const QString &section, uint32_t object, bool &) {
+        seen << QStringLiteral("mouse %1 %2%3 %4,%5 %6 %7 %8 %9")
+                    .arg(int(m.button))
+                    .arg(m.shift ? QStringLiteral("S") : QString())
+                    .arg(m.control ? QStringLiteral("C") : QString())
+                    .arg(m.x)
+                    .arg(m.y)
+                    .arg(value)
+                    .arg(int(type))
+                    .arg(section)
+                    .arg(object);
+    };
+    job.wOnDrillHyperLink = [&](TRpe *, RpeWindowHandle, const QString &text, bool &) { seen << text; };
+    job.wOnLaunchAnalysis = [&](TRpe *, RpeWindowHandle, const QString &text, bool &) { seen << text; };
+
+    const char *groups[] = {"Ljubljana", "Alfa"};
+    RpeGroupEventInfo group{sizeof(RpeGroupEventInfo), 0, 2, RPE_DRILL_ON_GROUP_TREE, groups};
+    QVERIFY(TRpe::eventCallback(RPE_EVENT_SHOW_GROUP, &group, &job));
+    QVERIFY(!TRpe::eventCallback(RPE_EVENT_DRILL_ON_GROUP, &group, &job));
+
+    const char *names[] = {"Znesek", "Datum", "Aktiven"};
+    RpeValueInfo values[3]{};
+    values[0].ValueType = RPE_VI_CURRENCY;
+    values[0].Currency = 1234.5;
+    values[1].ValueType = RPE_VI_DATE;
+    values[1].Date[0] = 2026;
+    values[1].Date[1] = 3;
+    values[1].Date[2] = 7;
+    values[2].ValueType = RPE_VI_BOOLEAN;
+    values[2].Boolean = -1;
+    RpeDrillDetailEventInfo detail{sizeof(RpeDrillDetailEventInfo), 0, 1, 3, names, values};
+    QVERIFY(TRpe::eventCallback(RPE_EVENT_DRILL_ON_DETAIL, &detail, &job));
+
+    RpeMouseClickEventInfo mouse{};
+    mouse.StructSize = sizeof mouse;
+    mouse.Button = RPE_MOUSE_RIGHT_BUTTON;
+    mouse.KeyFlags = RPE_MOUSE_CONTROL_KEY;
+    mouse.X = 40;
+    mouse.Y = 12;
+    mouse.FieldValue.ValueType = RPE_VI_STRING;
+    std::strcpy(mouse.FieldValue.String, "Beta");
+    mouse.FieldType = RPE_VI_STRING;
+    mouse.SectionCode = dyn::SectionCode(3, 0, 1);
+    mouse.ObjectHandle = 77;
+    QVERIFY(TRpe::eventCallback(RPE_EVENT_RIGHT_CLICK, &mouse, &job));
+
+    RpeTextEventInfo link{sizeof(RpeTextEventInfo), 0, "https://127.0.0.1/pogodba"};
+    QVERIFY(TRpe::eventCallback(RPE_EVENT_DRILL_ON_HYPERLINK, &link, &job));
+    RpeTextEventInfo analysis{sizeof(RpeTextEventInfo), 0, "/tmp/analiza.dat"};
+    QVERIFY(TRpe::eventCallback(RPE_EVENT_LAUNCH_ANALYSIS, &analysis, &job));
+
+    // A record of another size is passed over without the handler.
+    RpeTextEventInfo shortRecord{4, 0, "x"};
+    QVERIFY(TRpe::eventCallback(RPE_EVENT_DRILL_ON_HYPERLINK, &shortRecord, &job));
+
+    QCOMPARE(seen, (QStringList{QStringLiteral("show 2 Ljubljana/Alfa"), QStringLiteral("drill 2 1 Ljubljana/Alfa"),
+                                QStringLiteral("detail 1 3 Znesek,Datum,Aktiven=1234.50|2026,3,7|True"),
+                                QStringLiteral("mouse 1 C 40,12 Beta 12 GH1b 77"),
+                                QStringLiteral("https://127.0.0.1/pogodba"), QStringLiteral("/tmp/analiza.dat")}));
 }
 
 void TestRpe::executeInsideAnEventHandlerIsRefused()

@@ -32,6 +32,7 @@ private slots:
     void normalizeLineBreaks_data();
     void normalizeLineBreaks();
     void smallHelpers();
+    void drillValueTexts();
 };
 
 static RpeValueInfo record(int type)
@@ -290,6 +291,36 @@ void TestRpeUtl::smallHelpers()
     QCOMPARE(PointsToTwips(10.5), 210);
     QCOMPARE(TwipsToPoints(210), 10.5);
     QVERIFY(TempFolder().endsWith(QLatin1Char('/')));
+}
+
+void TestRpeUtl::drillValueTexts()
+{
+    RpeValueInfo number = record(RPE_VI_NUMBER);
+    number.Number = 2.005e3;
+    RpeValueInfo dateTime = record(RPE_VI_DATETIME);
+    const int16_t parts[6] = {2026, 1, 5, 7, 3, 9};
+    std::copy(parts, parts + 6, dateTime.DateTime);
+    RpeValueInfo time = record(RPE_VI_TIME);
+    time.Time[0] = 23;
+    time.Time[1] = 59;
+    time.Time[2] = 0;
+    RpeValueInfo no = record(RPE_VI_BOOLEAN);
+    RpeValueInfo character = record(RPE_VI_CHAR);
+    character.Char = 'K';
+    RpeValueInfo missing = record(RPE_VI_STRING);
+    std::strcpy(missing.String, "skrito");
+    missing.IsNull = 1;
+    RpeValueInfo color = record(RPE_VI_COLOR);
+    color.Color = 255;
+
+    QCOMPARE(RpeUtl::DrillValueText(number), QStringLiteral("2005.00"));
+    QCOMPARE(RpeUtl::DrillValueText(dateTime), QStringLiteral("2026,1,5 7:3:9"));
+    QCOMPARE(RpeUtl::DrillValueText(time), QStringLiteral("23:59:0"));
+    QCOMPARE(RpeUtl::DrillValueText(no), QStringLiteral("False"));
+    QCOMPARE(RpeUtl::DrillValueText(character), QStringLiteral("K"));
+    QCOMPARE(RpeUtl::DrillValueText(missing), QString());
+    QCOMPARE(RpeUtl::DrillValueText(color), QStringLiteral("255"));
+    QCOMPARE(RpeUtl::DrillValueText(record(RPE_VI_NOVALUE)), QString());
 }
 
 QTEST_MAIN(TestRpeUtl)
