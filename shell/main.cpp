@@ -1,4 +1,5 @@
 #include "catalogue/Porocila.h"
+#include "run/RunServices.h"
 #include "shell/BatchSwitches.h"
 #include "shell/Data.h"
 #include "shell/Errors.h"
@@ -27,6 +28,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("Reports executor"));
     try {
         TD data(QApplication::arguments());
+        InstallRunServices();
         TFPorocila window;
         window.setWindowTitle(QStringLiteral("Ovo - Reports 8.5 "));
 

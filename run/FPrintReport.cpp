@@ -1,0 +1,663 @@
+#include "run/FPrintReport.h"
+
+#include "catalogue/FIskanje.h"
+#include "controls/DateEdit.h"
+#include "engine/Rpe.h"
+#include "run/ReportFormulas.h"
+#include "run/SqlScript.h"
+#include "shell/Abort.h"
+#include "shell/Data.h"
+#include "shell/DbShortcuts.h"
+#include "shell/Formats.h"
+#include "shell/Errors.h"
+#include "shell/Logs.h"
+#include "shell/MessageDialog.h"
+#include "shell/ProgramFolder.h"
+#include "shell/SqlLiterals.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QTextStream>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+const int LabelWidth = 111;
+const int FirstLeft = 120;
+const int SecondLeft = 250;
+const int RowHeight = 27;
+
+// A key is written into a condition as a number when it is one, else as a
+// quoted literal, so that no key text can change the statement.
+QString keyLiteral(const QString &key, bool text)
+{
+    bool numeric = false;
+    key.trimmed().toDouble(&numeric);
+    if (!text && numeric)
+        return key.trimmed();
+    return QLatin1Char('\'') + SqlEscape(key) + QLatin1Char('\'');
+}
+
+void saveLines(const QString &file, const QStringList &lines)
+{
+    QFile f(file);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+        throw EInOutError(QStringLiteral("Ne morem pisati datoteke %1.").arg(file));
+    QTextStream out(&f);
+    for (const QString &line : lines)
+        out << line << '\n';
+}
+
+} // namespace
+
+TFPrintReport::TFPrintReport(QWidget *parent) : QDialog(parent)
+{
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    ui.setupUi(this);
+    ui.lVersion->setText(D->FileVersion);
+
+    QString enginePath = ProgramFolder::path();
+    if (enginePath.endsWith(QLatin1Char('/')))
+        enginePath.chop(1);
+    m_job.reset(TRpe::createLoaded(nullptr, [&](TRpe &job) {
+        job.setRpePath(enginePath);
+        job.setTempPath(QDir::tempPath() + QLatin1Char('/'));
+        job.setProgressDialog(false);
+        job.setWindowEvents(true);
+        job.setWindowState(wsMaximized);
+        job.setLoadEngineOnUse(false);
+    }));
+    m_job->WindowStyle()->MaxButton = false;
+    m_job->WindowStyle()->MinButton = false;
+    m_job->WindowStyle()->BorderStyle = bsSingle;
+    m_job->wOnStartEvent = [this](TRpe *, TRpeStartEventDestination, bool &) {
+        D->LogActivity(m_report, QStringLiteral("P"), QStringLiteral("ID_POROCILA"), QStringLiteral("POROCILA"));
+    };
+
+    FillComboFromTable(ui.SfOrg, QStringLiteral("ORG"), QStringLiteral("SFORG"), QStringLiteral("KRT"),
+                       QStringLiteral("KRT"), QString());
+    const QString userOrg = LookupString(QStringLiteral("LB"), QStringLiteral("USR"), QStringLiteral("SFORG"),
+                                         QStringLiteral("USR='%1'").arg(SqlEscape(D->User)));
+    const int index = ui.SfOrg->findData(userOrg.trimmed());
+    ui.SfOrg->setCurrentIndex(index >= 0 ? index : (ui.SfOrg->count() > 0 ? 0 : -1));
+
+    connect(ui.BPregled, &QPushButton::clicked, this, &TFPrintReport::BPregledClick);
+    connect(ui.BTiskaj, &QPushButton::clicked, this, &TFPrintReport::BTiskajClick);
+    connect(ui.bEmail, &QPushButton::clicked, this, &TFPrintReport::bEmailClick);
+    connect(ui.BZapri, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ui.sbSearch, &QToolButton::clicked, this, &TFPrintReport::sbSearchClick);
+    connect(ui.sbDelete, &QToolButton::clicked, this, &TFPrintReport::sbDeleteClick);
+    auto key = [this](const QKeySequence &sequence, void (TFPrintReport::*slot)()) {
+        auto *shortcut = new QShortcut(sequence, this);
+        connect(shortcut, &QShortcut::activated, this, slot);
+    };
+    key(QKeySequence(Qt::CTRL | Qt::Key_F9), &TFPrintReport::BPregledClick);
+    key(QKeySequence(Qt::Key_F9), &TFPrintReport::BTiskajClick);
+    key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &TFPrintReport::VKlopStatus);
+}
+
+TFPrintReport::~TFPrintReport()
+{
+    if (m_job)
+        m_job->UnloadEngine();
+}
+
+void TFPrintReport::OpenReport(qint64 reportId, QWidget *parent)
+{
+    TFPrintReport window(parent);
+    if (!window.Open(reportId))
+        return;
+    window.exec();
+}
+
+bool TFPrintReport::Open(qint64 reportId)
+{
+    m_reportId = reportId;
+    m_report.setColumns(QStringLiteral("*"));
+    m_report.setFromClause(QStringLiteral("POROCILA"));
+    m_report.setTables(QStringLiteral("POROCILA"));
+    m_report.setWhereClause(QStringLiteral("ID_POROCILA = %1").arg(reportId));
+    m_report.Select();
+    if (m_report.NoRows()) {
+        m_report.close();
+        ShowError(QStringLiteral("Ne najdem željenega poročila (%1).").arg(reportId));
+        return false;
+    }
+    m_formulas.companyLines.clear();
+    m_state.filterLines.clear();
+    auto column = [&](const char *name) { return m_report.fieldByName(QString::fromLatin1(name))->asString(); };
+    m_reportFile = D->ReportDir + column("DATOTEKA_POR").trimmed();
+    m_title = column("NASLOV_POR").trimmed();
+    m_scriptFile = D->ReportDir + column("OPIS_POROCILA").trimmed();
+    m_position = 15;
+    CreateFields();
+    m_filter = column("FILTER_POROCILA");
+    setWindowTitle(QStringLiteral("%1 %2").arg(column("ID_POROCILA"), m_title));
+    return true;
+}
+
+// ---- Building the rows ----
+
+void TFPrintReport::CreateFields()
+{
+    m_lookupTables.clear();
+    m_keyColumns.clear();
+    m_descriptionColumns.clear();
+    LQ.setColumns(QStringLiteral("*"));
+    LQ.setFromClause(QStringLiteral("POROCILA_PAR"));
+    LQ.setTables(QStringLiteral("POROCILA_PAR"));
+    LQ.setWhereClause(QStringLiteral("ID_POROCILA = %1").arg(m_reportId));
+    LQ.setOrderByClause(QStringLiteral("SORTIRANJE"));
+    LQ.Select();
+    m_rows = ReportParameters::FromDataSet(LQ);
+
+    for (const ReportParameter &row : m_rows) {
+        if (!row.visible)
+            continue;
+        auto *label = new QLabel(ui.PFields);
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, Qt::white);
+        label->setPalette(palette);
+        QFont font(QStringLiteral("Arial Narrow"));
+        if (!font.exactMatch())
+            font = QFont(QStringLiteral("Arial"));
+        label->setFont(font);
+        label->setText(row.caption);
+        label->setToolTip(row.caption);
+        label->adjustSize();
+        label->move(5, m_position + 5);
+        while (label->width() > LabelWidth && font.pointSize() >= 8) {
+            font.setPointSize(font.pointSize() - 1);
+            label->setFont(font);
+            label->setText(row.caption);
+            label->adjustSize();
+        }
+        label->setFixedWidth(LabelWidth);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        // Captions come from the catalogue; translation leaves them alone.
+        label->setProperty("tag", 1);
+        label->show();
+
+        const bool range = row.op == 5;
+        if (!row.key && row.isDate()) {
+            const QDate date = Formats::readShortDate(ReportParameters::FillDefault(row.defaultValue));
+            for (int part = 0; part < (range ? 2 : 1); ++part) {
+                auto *edit = new TDateEdit(ui.PFields);
+                edit->setObjectName(part == 0 ? row.firstName() : row.secondName());
+                edit->setGeometry(part == 0 ? FirstLeft : SecondLeft, m_position, 120, 21);
+                edit->setDate(date);
+                edit->installEventFilter(this);
+                edit->show();
+                m_controls << edit;
+            }
+        } else if (!row.key) {
+            const QString text = ReportParameters::FillDefault(row.defaultValue);
+            for (int part = 0; part < (range ? 2 : 1); ++part) {
+                auto *edit = new QLineEdit(ui.PFields);
+                edit->setObjectName(part == 0 ? row.firstName() : row.secondName());
+                edit->setGeometry(part == 0 ? FirstLeft : SecondLeft, m_position, 120, 21);
+                edit->setText(text);
+                edit->installEventFilter(this);
+                edit->show();
+                m_controls << edit;
+            }
+        } else {
+            createKeyList(row, FirstLeft, range ? 120 : 250, true);
+            if (range)
+                createKeyList(row, SecondLeft, 120, false);
+        }
+        m_position += RowHeight;
+        if (height() < m_position + 70)
+            resize(width(), m_position + 70);
+    }
+    ui.lVersion->adjustSize();
+    ui.lVersion->move(5, std::max(m_position + 10, height() - ui.lVersion->height() - 5));
+}
+
+QComboBox *TFPrintReport::createKeyList(const ReportParameter &row, int left, int width, bool first)
+{
+    auto *list = new QComboBox(ui.PFields);
+    list->setObjectName(first ? row.firstName() : row.secondName());
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->setGeometry(left, m_position, width, 21);
+    list->setEditText(QString());
+    list->installEventFilter(this);
+    list->lineEdit()->installEventFilter(this);
+    // Contract and person are captured only from the first list.
+    list->setProperty("capture",
+                      !first                                         ? QString()
+                      : row.source == QLatin1String("T") && row.table.toUpper() == QLatin1String("POG") &&
+                              row.keyColumn.toUpper() == QLatin1String("IDPOG")
+                          ? QStringLiteral("POG")
+                      : row.source == QLatin1String("T") && row.table.toUpper() == QLatin1String("OSB") &&
+                              row.keyColumn.toUpper() == QLatin1String("SFOSB")
+                          ? QStringLiteral("OSB")
+                          : QString());
+    if (row.source == QLatin1String("T")) {
+        m_lookupTables.insert(list->objectName(), row.table);
+        m_keyColumns.insert(list->objectName(), row.keyColumn);
+        m_descriptionColumns.insert(list->objectName(), row.descriptionColumn);
+        const QString key = ReportParameters::FillDefault(row.defaultValue);
+        if (!key.isEmpty()) {
+            const QString description =
+                GetDefaultText(row.table, row.keyColumn, row.keyType, row.filter, key, row.descriptionColumn);
+            list->addItem(description, key);
+            list->setCurrentIndex(0);
+        }
+    } else if (row.source == QLatin1String("F")) {
+        FillFromFile(list, row.table);
+        list->setCurrentIndex(-1);
+        list->setEditText(QString());
+    }
+    list->show();
+    m_controls << list;
+    return list;
+}
+
+QString TFPrintReport::GetDefaultText(const QString &table, const QString &keyColumn, const QString &keyType,
+                                      const QString &filter, const QString &key, const QString &descriptionColumn)
+{
+    QString where = keyColumn + QLatin1Char('=') + keyLiteral(key, keyType == QLatin1String("S"));
+    if (!filter.trimmed().isEmpty())
+        where += QStringLiteral(" AND ") + filter;
+    return LookupString(QStringLiteral("LB"), table, descriptionColumn, where);
+}
+
+void TFPrintReport::FillFromFile(QComboBox *list, const QString &fileName)
+{
+    QFile file(D->ReportDir + fileName);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return;
+    QTextStream in(&file);
+    while (!in.atEnd()) {
+        const QString line = in.readLine();
+        const qsizetype blank = line.indexOf(QLatin1Char(' '));
+        const QString key = blank < 0 ? line : line.left(blank);
+        const QString description = blank < 0 ? QString() : line.mid(blank + 1);
+        list->addItem(QString(description).replace(QLatin1String("\\\\"), QLatin1String(",")), key);
+        list->setItemData(list->count() - 1, description, DescriptionRole);
+    }
+}
+
+void TFPrintReport::SelectByKey(QComboBox *list, const QString &key)
+{
+    for (int i = 0; i < list->count(); ++i) {
+        if (list->itemData(i, KeyRole).toString().compare(key, Qt::CaseInsensitive) == 0) {
+            list->setCurrentIndex(i);
+            return;
+        }
+    }
+    list->setCurrentIndex(-1);
+}
+
+// ---- Reading the inputs ----
+
+QWidget *TFPrintReport::control(const QString &name) const
+{
+    for (QWidget *w : m_controls)
+        if (w->objectName() == name)
+            return w;
+    return nullptr;
+}
+
+ParameterInput TFPrintReport::FindData(qint64 parameterId, const QString &dataType, int op, const QString &source)
+{
+    ParameterInput in;
+    const QString firstName = QStringLiteral("S_%1").arg(parameterId);
+    const QString secondName = QStringLiteral("R_%1").arg(parameterId);
+    for (QWidget *w : m_controls) {
+        const bool first = w->objectName() == firstName;
+        const bool second = w->objectName() == secondName;
+        if (!first && !second)
+            continue;
+        if (auto *date = qobject_cast<TDateEdit *>(w)) {
+            (first ? in.first : in.second) = date->dateText();
+        } else if (auto *list = qobject_cast<QComboBox *>(w)) {
+            if (list->currentIndex() < 0)
+                continue;
+            const QString key = list->currentData(KeyRole).toString();
+            if (second) {
+                in.second = key;
+            } else if (op == 6 && source != QLatin1String("F")) {
+                QStringList keys, texts;
+                for (int i = 0; i < list->count(); ++i) {
+                    keys << ReportParameters::ConvertFilterValue(list->itemData(i, KeyRole).toString(), dataType);
+                    texts << list->itemText(i);
+                }
+                in.first = keys.join(QStringLiteral(", "));
+                in.second = texts.join(QStringLiteral(", "));
+                // Table items have no description of their own: their text serves.
+                in.description = texts.join(QStringLiteral("\\\\"));
+            } else {
+                in.first = op == 6 ? ReportParameters::ConvertFilterValue(key, dataType) : key;
+                in.description = source == QLatin1String("F") ? list->currentData(DescriptionRole).toString()
+                                                               : list->currentText();
+            }
+        } else if (auto *edit = qobject_cast<QLineEdit *>(w)) {
+            (first ? in.first : in.second) = edit->text();
+        }
+    }
+    in.description = ReportParameters::ReplaceFilter(in.description);
+    return in;
+}
+
+QString TFPrintReport::FindIzpisDate()
+{
+    for (QWidget *w : m_controls)
+        if (auto *date = qobject_cast<TDateEdit *>(w))
+            if (!date->dateText().isEmpty())
+                return date->dateText();
+    return QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
+}
+
+QString TFPrintReport::organisation() const
+{
+    return ui.SfOrg->currentIndex() >= 0 ? ui.SfOrg->currentData().toString() : QString();
+}
+
+// ---- A run ----
+
+void TFPrintReport::addSelection(const QString &condition)
+{
+    m_job->Selection()->setFormula(ReportParameters::AppendCondition(m_job->Selection()->Formula(), condition));
+}
+
+void TFPrintReport::setReportParameter(const QString &name, const QString &value)
+{
+    TRpeParamFields *params = m_job->ParamFields();
+    const int n = params->Count();
+    for (int i = 0; i < n; ++i) {
+        if ((*params)[i].Name() == name)
+            params->Item().setCurrentValue(value);
+    }
+}
+
+void TFPrintReport::FillFields()
+{
+    ReportParameters::FillFieldsTarget target;
+    target.input = [this](const ReportParameter &row) { return FindData(row.id, row.dataType, row.op, row.source); };
+    target.addSelection = [this](const QString &condition) { addSelection(condition); };
+    target.setParameter = [this](const QString &name, const QString &value) { setReportParameter(name, value); };
+    ReportParameters::FillFields(m_rows, target, m_state);
+}
+
+void TFPrintReport::handleReportTables()
+{
+    auto cutOwners = [this] {
+        TRpeTables *tables = m_job->Tables();
+        const int n = tables->Count();
+        for (int i = 0; i < n; ++i) {
+            const QString name = (*tables)[i].Name();
+            const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+            if (dot >= 0)
+                tables->Item().setName(name.mid(dot + 1));
+        }
+    };
+    cutOwners();
+    TRpeSubreports *subreports = m_job->Subreports();
+    const int count = subreports->Count();
+    for (int i = 1; i < count; ++i) {
+        subreports->select(i);
+        cutOwners();
+    }
+    subreports->select(0);
+}
+
+bool TFPrintReport::ExecuteReport()
+{
+    const QString organisation = this->organisation();
+    m_state.reportDate.clear();
+    m_state.filterLines.clear();
+    m_job->setReportName(QString());
+    m_job->CloseJob();
+    m_job->ClosePrintJob();
+    D->PrepareSignatures(organisation);
+    m_job->setReportName(m_reportFile);
+
+    TRpeConnect *connect = m_job->Connect();
+    connect->Clear();
+    connect->setUserID(D->DbUser);
+    connect->setPassword(D->DbPassword);
+    if (!D->RpeServer.isEmpty())
+        connect->setServerName(D->RpeServer);
+    if (!D->RpeDatabase.isEmpty())
+        connect->setDatabaseName(D->RpeDatabase);
+    connect->setPropagate(true);
+    if (!connect->Test()) {
+        ShowInfo(QStringLiteral("%1: %2").arg(m_job->LastErrorNumber()).arg(m_job->LastErrorString()));
+        return false;
+    }
+    m_job->setReportTitle(m_title);
+    FillFields();
+    if (!m_filter.trimmed().isEmpty()) {
+        m_filter = ReportParameters::ZamenjajSpremenljivkeVSelectionu(m_filter);
+        addSelection(m_filter);
+    }
+    m_job->WindowStyle()->setTitle(m_title);
+    RetrieveFormulas();
+    saveLines(SqlLogDir() + QStringLiteral("Formula.log"), m_job->Selection()->Formula());
+    if (QFileInfo(m_scriptFile).isFile())
+        RunScript();
+    handleReportTables();
+    if (m_job->SQL()->Retrieve())
+        saveLines(SqlLogDir() + QStringLiteral("Sql.log"), m_job->SQL()->Query());
+    if (m_job->Output() == toPrinter)
+        m_job->Print();
+    else
+        m_job->Execute();
+    return true;
+}
+
+void TFPrintReport::BPregledClick()
+{
+    if (m_reportFile.toUpper().endsWith(QLatin1String(".SQL"))) {
+        RunSqlReport();
+        return;
+    }
+    m_job->setOutput(toWindow);
+    ExecuteReport();
+}
+
+void TFPrintReport::BTiskajClick()
+{
+    m_job->setOutput(toPrinter);
+    ExecuteReport();
+}
+
+void TFPrintReport::bEmailClick()
+{
+    SendMail();
+}
+
+QString TFPrintReport::RunScript()
+{
+    SqlScriptInputs inputs = SqlScript::inputsFromDataModule();
+    for (const ReportParameter &row : m_rows) {
+        SqlScriptParameter p;
+        p.field = row.field;
+        p.dataType = row.dataType;
+        if (row.visible) {
+            const ParameterInput in = FindData(row.id, row.dataType, row.op, row.source);
+            p.value = in.first;
+            p.secondValue = in.second;
+        } else {
+            p.value = ReportParameters::FillDefault(row.defaultValue);
+        }
+        inputs.parameters << p;
+    }
+    inputs.reportDate = m_state.reportDate;
+    inputs.fallbackReportDate = FindIzpisDate();
+    SqlScript script(inputs);
+    connect(&script, &SqlScript::statusShown, this, [this](bool shown) {
+        // Ctrl+Shift+S keeps the bar as the user left it.
+        if (!m_statusByUser)
+            ui.SB->setVisible(shown);
+    });
+    connect(&script, &SqlScript::statusText, this, [this](int panel, const QString &text) {
+        if (panel >= 0 && panel < 5)
+            ui.SBPanels[panel]->setText(text);
+    });
+    const QString statement = script.RunSqlScript(m_scriptFile);
+    m_state.reportDate = script.reportDate();
+    return statement;
+}
+
+// ---- Key lists ----
+
+void TFPrintReport::enterList(QComboBox *list)
+{
+    const QString name = list->objectName();
+    m_currentListName = name;
+    if (!m_lookupTables.contains(name) || m_currentList == list)
+        return;
+    m_currentList = list;
+    list->resize(list->width() - 15, list->height());
+    ui.sbSearch->setGeometry(list->x() + list->width() + 2, list->y(), 15, list->height());
+    ui.sbDelete->setGeometry(list->x() + list->width() + 17, list->y(), 15, list->height());
+    ui.sbSearch->show();
+    ui.sbDelete->show();
+    ui.sbSearch->raise();
+    ui.sbDelete->raise();
+}
+
+void TFPrintReport::leaveList(QComboBox *list)
+{
+    const QString capture = list->property("capture").toString();
+    if (capture == QLatin1String("POG")) {
+        m_state.contract = list->currentIndex() >= 0 ? list->currentData(KeyRole).toString() : QString();
+        if (!m_state.contract.isEmpty()) {
+            try {
+                m_state.person = LookupString(QStringLiteral("LB"), QStringLiteral("POG"), QStringLiteral("SFOSB"),
+                                              QStringLiteral("IDPOG=") + keyLiteral(m_state.contract, false));
+            } catch (const std::exception &) {
+            }
+        }
+    } else if (capture == QLatin1String("OSB")) {
+        m_state.person = list->currentIndex() >= 0 ? list->currentData(KeyRole).toString() : QString();
+    }
+    if (!m_lookupTables.contains(list->objectName()) || m_currentList != list)
+        return;
+    list->resize(list->width() + 15, list->height());
+    ui.sbSearch->hide();
+    ui.sbDelete->hide();
+    m_currentList = nullptr;
+}
+
+void TFPrintReport::sbSearchClick()
+{
+    QComboBox *list = m_currentList;
+    if (!list)
+        return;
+    const QString name = list->objectName();
+    const ReportParameter *row = nullptr;
+    for (const ReportParameter &r : m_rows)
+        if (r.firstName() == name || r.secondName() == name)
+            row = &r;
+    const TFIskanje::Result found =
+        TFIskanje::Search(m_lookupTables.value(name), m_keyColumns.value(name), m_descriptionColumns.value(name),
+                          row ? row->filter : QString(), list->currentText(), this);
+    if (found.key.isEmpty())
+        return;
+    list->addItem(found.description, found.key);
+    SelectByKey(list, found.key);
+    list->lineEdit()->setCursorPosition(0);
+    list->lineEdit()->deselect();
+}
+
+void TFPrintReport::sbDeleteClick()
+{
+    if (!m_currentList)
+        return;
+    m_currentList->clear();
+    m_currentList->setEditText(QString());
+}
+
+void TFPrintReport::VKlopStatus()
+{
+    m_statusByUser = true;
+    ui.SB->setVisible(!ui.SB->isVisible());
+}
+
+// ---- Events ----
+
+bool TFPrintReport::eventFilter(QObject *watched, QEvent *event)
+{
+    QWidget *widget = qobject_cast<QWidget *>(watched);
+    QComboBox *list = qobject_cast<QComboBox *>(watched);
+    if (!list && widget)
+        list = qobject_cast<QComboBox *>(widget->parentWidget());
+    if (event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && key->modifiers() == Qt::NoModifier) {
+            focusNextChild();
+            return true;
+        }
+    } else if (list && m_controls.contains(list)) {
+        // The buttons of the list take the focus for a moment; that is no leave.
+        if (event->type() == QEvent::FocusIn) {
+            enterList(list);
+        } else if (event->type() == QEvent::FocusOut) {
+            QWidget *next = QApplication::focusWidget();
+            if (next != ui.sbSearch && next != ui.sbDelete && next != list && next != list->lineEdit())
+                leaveList(list);
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TFPrintReport::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // After the window is up: the first parameter gets the focus. Running the
+    // event loop here instead would let a close slip in before exec waits.
+    QTimer::singleShot(0, this, [this] {
+        ui.SfOrg->setFocus();
+        focusNextChild();
+    });
+}
+
+void TFPrintReport::closeEvent(QCloseEvent *event)
+{
+    for (QWidget *w : m_controls)
+        if (auto *list = qobject_cast<QComboBox *>(w))
+            list->clear();
+    QDialog::closeEvent(event);
+}
+
+void TFPrintReport::RetrieveFormulas()
+{
+    m_formulas.reportDate = m_state.reportDate;
+    m_formulas.organisation = organisation();
+    m_formulas.filterLines = m_state.filterLines;
+    m_formulas.findIzpisDate = [this] { return FindIzpisDate(); };
+    TRpeFormulas *formulas = m_job->Formulas();
+    QList<ReportFormula> current;
+    const int n = formulas->Count();
+    for (int i = 0; i < n; ++i) {
+        TRpeFormulasItem &item = (*formulas)[i];
+        current << ReportFormula{item.Name(), item.Formula().join(QLatin1Char('\n'))};
+    }
+    for (const FormulaUpdate &update : m_formulas.RetrieveFormulas(current))
+        (*formulas)[update.index].setFormula({update.text});
+    m_state.reportDate = m_formulas.reportDate;
+}
+
+void TFPrintReport::RunSqlReport()
+{
+}
+
+void TFPrintReport::SendMail()
+{
+}

@@ -1,0 +1,102 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class DataSet;
+
+// One row of POROCILA_PAR: a parameter of a catalogue report.
+struct ReportParameter
+{
+    qint64 id = 0;              // ID_PARAMETRA
+    QString field;              // POLJE
+    QString caption;            // NASLOV_PAR
+    int op = 0;                 // PREVERI, 0..7
+    QString defaultValue;       // PRIVZETO
+    bool visible = false;       // VIDNO = 1
+    QString kind;               // TIP_PAR: S, P, F
+    QString dataType;           // TIP_PODATKA: D, S, N, K, T
+    bool key = false;           // KLJUC = Y
+    QString table;              // TABELA (or the key file of source F)
+    QString keyColumn;          // POLJEKLJUC
+    QString keyType;            // TIPKLJUC
+    QString descriptionColumn;  // POLJEOPIS
+    QString source;             // SOURCE: T table, F key file
+    QString filter;             // FILTER
+
+    // Names of the first and second input control.
+    QString firstName() const { return QStringLiteral("S_%1").arg(id); }
+    QString secondName() const { return QStringLiteral("R_%1").arg(id); }
+    bool isDate() const { return dataType.startsWith(QLatin1Char('D')); }
+};
+
+// What the user entered for a visible parameter.
+struct ParameterInput
+{
+    QString first;
+    QString second;
+    QString description;
+};
+
+// The parameter rules of a report run: defaults, literals for the selection
+// formula and the report's parameter fields, the conditions and filter lines.
+namespace ReportParameters {
+
+// The rows of a report ordered by SORTIRANJE, as the run window's query reads them.
+QList<ReportParameter> FromDataSet(DataSet &rows);
+QList<ReportParameter> Load(qint64 reportId);
+
+// PRIVZETO: a literal, or one of the bar macros.
+QString FillDefault(const QString &value);
+// A bar macro looked up in Report.ini [VALUES].
+QString GetDefaultValueFromFile(const QString &macro);
+
+// A value as a formula literal, by data type ("S" when empty).
+QString ConvertFilterValue(const QString &value, const QString &dataType);
+// A value as a report parameter value, by data type.
+QString ConvertParameterValue(const QString &value, const QString &dataType);
+// The line marks of a description as line breaks inside the FILTER formula.
+QString ReplaceFilter(const QString &description);
+// The report filter with its variables filled in.
+QString ZamenjajSpremenljivkeVSelectionu(const QString &filter);
+
+// The sign of an operator in a description line; empty for 0, 5 and 6.
+QString OperatorSign(int op);
+// The condition a kind "S" parameter adds; empty when it adds none.
+QString Condition(const ReportParameter &row, const QString &first, const QString &second);
+
+// The state one run of FillFields changes.
+struct RunState
+{
+    QString reportDate;     // dd.mm.yyyy; empty until the first visible date parameter
+    QString contract;       // IDPOG of the run
+    QString person;         // SFOSB of the run
+    QStringList filterLines;
+};
+
+// Where FillFields sends what it builds.
+struct FillFieldsTarget
+{
+    // The current input of a visible parameter.
+    std::function<ParameterInput(const ReportParameter &)> input;
+    // One condition for the selection formula.
+    std::function<void(const QString &condition)> addSelection;
+    // The value of every report parameter field called name.
+    std::function<void(const QString &name, const QString &value)> setParameter;
+};
+
+// Contract and person from a parameter value whose field names them.
+void CheckpogOsbFilter(const QString &field, const QString &value, RunState &state);
+
+// Reads every parameter row: selection conditions, report parameter values
+// and the filter-description lines.
+void FillFields(const QList<ReportParameter> &rows, const FillFieldsTarget &target, RunState &state);
+
+// Appends a condition to a selection formula: " and " + condition as a new
+// line, or the condition alone when the formula is empty.
+QStringList AppendCondition(QStringList formula, const QString &condition);
+
+} // namespace ReportParameters
