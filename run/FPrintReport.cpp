@@ -3,6 +3,8 @@
 #include "catalogue/FIskanje.h"
 #include "controls/DateEdit.h"
 #include "engine/Rpe.h"
+#include "mail/MapiMail.h"
+#include "run/FPrintSql.h"
 #include "run/ReportFormulas.h"
 #include "run/SqlScript.h"
 #include "shell/Abort.h"
@@ -16,6 +18,7 @@
 #include "shell/SqlLiterals.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
@@ -25,6 +28,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTextStream>
@@ -81,6 +85,12 @@ TFPrintReport::TFPrintReport(QWidget *parent) : QDialog(parent)
     m_job->WindowStyle()->MaxButton = false;
     m_job->WindowStyle()->MinButton = false;
     m_job->WindowStyle()->BorderStyle = bsSingle;
+    m_job->OnPrinterSend = [this](TRpe *, RpeDeviceMode &mode, bool &) {
+        if (ui.CBDuplex->isChecked()) {
+            mode.Duplex = 2; // long-edge binding
+            mode.Fields |= RPE_DM_DUPLEX;
+        }
+    };
     m_job->wOnStartEvent = [this](TRpe *, TRpeStartEventDestination, bool &) {
         D->LogActivity(m_report, QStringLiteral("P"), QStringLiteral("ID_POROCILA"), QStringLiteral("POROCILA"));
     };
@@ -92,15 +102,26 @@ TFPrintReport::TFPrintReport(QWidget *parent) : QDialog(parent)
     const int index = ui.SfOrg->findData(userOrg.trimmed());
     ui.SfOrg->setCurrentIndex(index >= 0 ? index : (ui.SfOrg->count() > 0 ? 0 : -1));
 
-    connect(ui.BPregled, &QPushButton::clicked, this, &TFPrintReport::BPregledClick);
-    connect(ui.BTiskaj, &QPushButton::clicked, this, &TFPrintReport::BTiskajClick);
-    connect(ui.bEmail, &QPushButton::clicked, this, &TFPrintReport::bEmailClick);
+    // A failed run ends with the error shown; the silent abort shows nothing.
+    const auto guarded = [this](void (TFPrintReport::*slot)()) {
+        return [this, slot] {
+            try {
+                (this->*slot)();
+            } catch (const EAbort &) {
+            } catch (const std::exception &error) {
+                ShowError(ErrorMessage(error));
+            }
+        };
+    };
+    connect(ui.BPregled, &QPushButton::clicked, this, guarded(&TFPrintReport::BPregledClick));
+    connect(ui.BTiskaj, &QPushButton::clicked, this, guarded(&TFPrintReport::BTiskajClick));
+    connect(ui.bEmail, &QPushButton::clicked, this, guarded(&TFPrintReport::bEmailClick));
     connect(ui.BZapri, &QPushButton::clicked, this, &QDialog::reject);
-    connect(ui.sbSearch, &QToolButton::clicked, this, &TFPrintReport::sbSearchClick);
-    connect(ui.sbDelete, &QToolButton::clicked, this, &TFPrintReport::sbDeleteClick);
-    auto key = [this](const QKeySequence &sequence, void (TFPrintReport::*slot)()) {
+    connect(ui.sbSearch, &QToolButton::clicked, this, guarded(&TFPrintReport::sbSearchClick));
+    connect(ui.sbDelete, &QToolButton::clicked, this, guarded(&TFPrintReport::sbDeleteClick));
+    auto key = [this, guarded](const QKeySequence &sequence, void (TFPrintReport::*slot)()) {
         auto *shortcut = new QShortcut(sequence, this);
-        connect(shortcut, &QShortcut::activated, this, slot);
+        connect(shortcut, &QShortcut::activated, this, guarded(slot));
     };
     key(QKeySequence(Qt::CTRL | Qt::Key_F9), &TFPrintReport::BPregledClick);
     key(QKeySequence(Qt::Key_F9), &TFPrintReport::BTiskajClick);
@@ -140,6 +161,7 @@ bool TFPrintReport::Open(qint64 reportId)
     m_reportFile = D->ReportDir + column("DATOTEKA_POR").trimmed();
     m_title = column("NASLOV_POR").trimmed();
     m_scriptFile = D->ReportDir + column("OPIS_POROCILA").trimmed();
+    m_hasScript = !column("OPIS_POROCILA").trimmed().isEmpty();
     m_position = 15;
     CreateFields();
     m_filter = column("FILTER_POROCILA");
@@ -206,6 +228,13 @@ void TFPrintReport::CreateFields()
             for (int part = 0; part < (range ? 2 : 1); ++part) {
                 auto *edit = new QLineEdit(ui.PFields);
                 edit->setObjectName(part == 0 ? row.firstName() : row.secondName());
+                // Numbers and codes of customers: digits, a sign, a decimal mark, and
+                // for "in a list" the commas and blanks between the values.
+                if (row.dataType == QLatin1String("N") || row.dataType == QLatin1String("T"))
+                    edit->setValidator(new QRegularExpressionValidator(
+                        QRegularExpression(row.op == 6 ? QStringLiteral("[0-9.,\\- ]*")
+                                                       : QStringLiteral("-?[0-9]*([.,][0-9]*)?")),
+                        edit));
                 edit->setGeometry(part == 0 ? FirstLeft : SecondLeft, m_position, 120, 21);
                 edit->setText(text);
                 edit->installEventFilter(this);
@@ -448,11 +477,15 @@ bool TFPrintReport::ExecuteReport()
     m_job->WindowStyle()->setTitle(m_title);
     RetrieveFormulas();
     saveLines(SqlLogDir() + QStringLiteral("Formula.log"), m_job->Selection()->Formula());
-    if (QFileInfo(m_scriptFile).isFile())
-        RunScript();
+    if (m_hasScript && QFileInfo(m_scriptFile).isFile())
+        RunScript(m_scriptFile);
     handleReportTables();
     if (m_job->SQL()->Retrieve())
         saveLines(SqlLogDir() + QStringLiteral("Sql.log"), m_job->SQL()->Query());
+    // The engine reports the start of a job to the preview only; printed and
+    // exported runs are logged here, just before they start.
+    if (m_job->Output() != toWindow)
+        D->LogActivity(m_report, QStringLiteral("P"), QStringLiteral("ID_POROCILA"), QStringLiteral("POROCILA"));
     if (m_job->Output() == toPrinter)
         m_job->Print();
     else
@@ -472,6 +505,9 @@ void TFPrintReport::BPregledClick()
 
 void TFPrintReport::BTiskajClick()
 {
+    // The printer-send event, which carries the duplex setting, runs only when
+    // the printer is touched: keeping the report's own orientation is enough.
+    m_job->Printer()->PreserveRptSettings = ui.CBDuplex->isChecked() ? unsigned(prOrientation) : 0u;
     m_job->setOutput(toPrinter);
     ExecuteReport();
 }
@@ -481,7 +517,7 @@ void TFPrintReport::bEmailClick()
     SendMail();
 }
 
-QString TFPrintReport::RunScript()
+QString TFPrintReport::RunScript(const QString &file)
 {
     SqlScriptInputs inputs = SqlScript::inputsFromDataModule();
     for (const ReportParameter &row : m_rows) {
@@ -509,7 +545,7 @@ QString TFPrintReport::RunScript()
         if (panel >= 0 && panel < 5)
             ui.SBPanels[panel]->setText(text);
     });
-    const QString statement = script.RunSqlScript(m_scriptFile);
+    const QString statement = script.RunSqlScript(file);
     m_state.reportDate = script.reportDate();
     return statement;
 }
@@ -656,8 +692,73 @@ void TFPrintReport::RetrieveFormulas()
 
 void TFPrintReport::RunSqlReport()
 {
+    const auto unknown = [](const QString &file) {
+        return EError(QStringLiteral("Unknown SQL skript %1!").arg(file));
+    };
+    // A report that names itself as its script runs once.
+    if (m_hasScript && m_scriptFile.compare(m_reportFile, Qt::CaseInsensitive) != 0) {
+        if (!QFileInfo(m_scriptFile).isFile())
+            throw unknown(m_scriptFile);
+        RunScript(m_scriptFile);
+    }
+    if (!QFileInfo(m_reportFile).isFile())
+        throw unknown(m_reportFile);
+    const QString statement = RunScript(m_reportFile);
+    if (!statement.trimmed().isEmpty())
+        TfPrintSql::ShowResult(m_title, statement, this);
+}
+
+TRpeExportType TFPrintReport::ExportType(const QString &text)
+{
+    if (text == QLatin1String("PDF"))
+        return AdobeAcrobatPDF;
+    if (text == QLatin1String("HTM"))
+        return HTML4;
+    if (text == QLatin1String("RTF"))
+        return RichTextFormat;
+    if (text == QLatin1String("DOC"))
+        return WordForWindows;
+    if (text == QLatin1String("XLS"))
+        return ExcelXLS;
+    if (text == QLatin1String("RPT"))
+        return ReportFileRPT;
+    throw EError(QStringLiteral("Unknown export format!"));
 }
 
 void TFPrintReport::SendMail()
 {
+    const QString format = ui.cbExport->currentText();
+    const TRpeExportType type = ExportType(format);
+    m_job->setOutput(toExport);
+    TRpeExportOptions *options = m_job->ExportOptions();
+    options->FileType = type;
+    if (type == ExcelXLS)
+        options->Excel.XlsType = Excel8;
+    options->Destination = toFile;
+    const QString file = SqlLogDir() + QStringLiteral("Report.") + format;
+    options->FileName = file;
+    // A file left by an earlier run must not go out in place of this one.
+    QFile::remove(file);
+    ExecuteReport();
+    if (!QFileInfo::exists(file))
+        return;
+    QString address, name;
+    if (!m_state.person.trimmed().isEmpty()) {
+        auto person = OpenQuery(QStringLiteral("LB"), QStringLiteral("OSB"), QStringLiteral("EMAIL, EML, NZV, IME"),
+                                QStringLiteral("SFOSB=") + keyLiteral(m_state.person, false));
+        if (!person->NoRows()) {
+            address = person->fieldByName(QStringLiteral("EMAIL"))->asString().trimmed();
+            if (address.isEmpty())
+                address = person->fieldByName(QStringLiteral("EML"))->asString().trimmed();
+            name = (person->fieldByName(QStringLiteral("NZV"))->asString() + QLatin1Char(' ') +
+                    person->fieldByName(QStringLiteral("IME"))->asString())
+                       .trimmed();
+        }
+    }
+    struct RemoveAfterwards
+    {
+        QString file;
+        ~RemoveAfterwards() { QFile::remove(file); }
+    } remove{file};
+    SendMapiMail(m_title, QString(), file, address, name, QString(), QString());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/LangQuery.h"
+#include "engine/RpeOutputOptions.h"
 #include "run/FPrintReportUi.h"
 #include "run/ReportFormulas.h"
 #include "run/ReportParameters.h"
@@ -44,12 +45,14 @@ public:
     bool ExecuteReport();
     // The named formulas of the report filled from the database.
     void RetrieveFormulas();
-    // The preparatory script of the report; the last query text it holds.
-    QString RunScript();
+    // A preparatory script; the last query text it holds.
+    QString RunScript(const QString &file);
     // A report file that is an SQL query: its rows in the result viewer.
     void RunSqlReport();
     // Exports the report and hands it to the mail program.
     void SendMail();
+    // The export type of a format name of cbExport; others raise an error.
+    static TRpeExportType ExportType(const QString &text);
 
     void BPregledClick();
     void BTiskajClick();
@@ -107,4 +110,5 @@ private:
     QList<QWidget *> m_controls;
     int m_position = 15;
     bool m_statusByUser = false;
+    bool m_hasScript = false;
 };

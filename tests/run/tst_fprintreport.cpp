@@ -4,6 +4,8 @@
 #include "catalogue/Porocila.h"
 #include "controls/DateEdit.h"
 #include "engine/Rpe.h"
+#include "mail/MapiMail.h"
+#include "run/FPrintSql.h"
 #include "run/FPrintReport.h"
 #include "run/RunServices.h"
 #include "shell/Data.h"
@@ -18,6 +20,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSqlQuery>
 #include <QTest>
 #include <QTimer>
@@ -40,6 +43,10 @@ private slots:
     void fillFields_data();
     void fillFields();
     void aRunWritesItsSelection();
+    void sqlReportShowsItsLastSelect();
+    void sqlReportWithoutItsFile();
+    void mailHandsTheExportOver();
+    void unknownExportFormatRunsNothing();
 
 private:
     QStringList column(const QString &sql);
@@ -305,6 +312,111 @@ void TestFPrintReport::aRunWritesItsSelection()
     QCOMPARE(window.state().filterLines,
              (QStringList{"Org. enota 1 - ", "Pogodbe nad številko > 1003", "Sklenjene do <= 30.06.2026"}));
     QVERIFY(QFile::exists(m_folder->file(QStringLiteral("pogodbe.pdf"))));
+}
+
+void TestFPrintReport::sqlReportShowsItsLastSelect()
+{
+    // It names itself as its script: it runs once, and the last SELECT is shown.
+    m_folder->writeFile(QStringLiteral("Report/poizvedba.sql"),
+                        QStringLiteral("INSERT INTO REPORT_SQL (COMPUTER, SFOSB, NZV) VALUES ({?COMPUTER}, 7, 'Test');\n"
+                                       "SELECT NZV FROM OSB;\n"
+                                       "SELECT SFOSB, NZV FROM REPORT_SQL WHERE COMPUTER = {?COMPUTER};\n"));
+    m_data->DB.execute(QStringLiteral("INSERT INTO POROCILA (ID_POROCILA, ID_KATEGORIJA, STEVILKA_POR, NASLOV_POR, "
+                                      "DATOTEKA_POR, OPIS_POROCILA) VALUES (90, 10000002, 9, 'Poizvedba', "
+                                      "'poizvedba.sql', 'poizvedba.sql')"));
+    m_data->DB.execute(QStringLiteral("INSERT INTO POROCILA_PAR (ID_PARAMETRA, ID_POROCILA, POLJE, NASLOV_PAR, "
+                                      "PREVERI, PRIVZETO, VIDNO, TIP_PAR, TIP_PODATKA, SORTIRANJE, KLJUC) VALUES "
+                                      "(900, 90, '{?COMPUTER}', 'Računalnik', 0, '|COMPUTER|', 0, 'F', 'S', 90, 'N')"));
+    const QString saved = m_folder->file(QStringLiteral("izvoz.xls"));
+    DialogHook::setAnswerer([&](const DialogRequest &request) {
+        if (request.value)
+            *request.value = saved;
+        return MsgResult::None;
+    });
+    TFPrintReport window;
+    QVERIFY(window.Open(90));
+    QStringList lines;
+    QString caption;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            auto *viewer = qobject_cast<TfPrintSql *>(w);
+            if (viewer && viewer->isVisible()) {
+                caption = viewer->pCaption->text();
+                lines = viewer->ResultLines();
+                viewer->BitBtn1Click();
+                viewer->reject();
+            }
+        }
+    });
+    poll.start(50);
+    window.BPregledClick();
+    QCOMPARE(caption, QStringLiteral("Poizvedba"));
+    QCOMPARE(lines, (QStringList{"SFOSB\tNZV", "7\tTest"}));
+    QCOMPARE(m_folder->readFile(QStringLiteral("izvoz.xls")), QStringLiteral("SFOSB\tNZV\r\n7\tTest\r\n"));
+    QCOMPARE(column(QStringLiteral("SELECT COUNT(*) FROM REPORT_SQL WHERE SFOSB = 7")), QStringList{"1"});
+}
+
+void TestFPrintReport::sqlReportWithoutItsFile()
+{
+    m_data->DB.execute(QStringLiteral("INSERT INTO POROCILA (ID_POROCILA, ID_KATEGORIJA, STEVILKA_POR, NASLOV_POR, "
+                                      "DATOTEKA_POR) VALUES (91, 10000002, 10, 'Brez datoteke', 'ni.SQL')"));
+    TFPrintReport window;
+    QVERIFY(window.Open(91));
+    window.ui.BPregled->click();
+    QCOMPARE(DialogHook::shown().size(), 1);
+    QCOMPARE(DialogHook::shown().front().text,
+             QStringLiteral("Unknown SQL skript %1!").arg(m_data->ReportDir + QStringLiteral("ni.SQL")));
+}
+
+void TestFPrintReport::mailHandsTheExportOver()
+{
+    QString attachment;
+    bool attachmentThere = false;
+    MapiMessage sent;
+    MapiMail::setHandOver([&](const MapiMessage &message, QString &) {
+        sent = message;
+        attachment = message.attachments.value(0);
+        attachmentThere = QFile::exists(attachment);
+        return 0;
+    });
+    TFPrintReport window;
+    QVERIFY(window.Open(7));
+    auto *person = window.ui.PFields->findChild<QComboBox *>(QStringLiteral("S_27"));
+    person->addItem(QStringLiteral("Zupančič"), QStringLiteral("3"));
+    person->setCurrentIndex(0);
+    window.ui.cbExport->setCurrentText(QStringLiteral("XLS"));
+    window.ui.bEmail->click();
+    MapiMail::clearHandOver();
+    QVERIFY2(DialogHook::shown().isEmpty(), qPrintable(DialogHook::shown().value(0).text));
+    QCOMPARE(attachment, SqlLogDir() + QStringLiteral("Report.XLS"));
+    QVERIFY(attachmentThere);
+    QVERIFY(!QFile::exists(attachment));
+    QCOMPARE(sent.subject, QStringLiteral("Naslovne nalepke"));
+    QCOMPARE(sent.recipients.size(), 1);
+    QCOMPARE(sent.recipients.front().address, QStringLiteral("SMTP:marko.zupancic@ovo-finance.example"));
+    QCOMPARE(sent.recipients.front().name, QStringLiteral("Zupančič Marko"));
+    QCOMPARE(window.Job()->ExportOptions()->Excel.XlsType, Excel8);
+    // The run's start is in the activity log.
+    QCOMPARE(column(QStringLiteral("SELECT COUNT(*) FROM ACT WHERE SfAct = 'P' AND Id = '7'")), QStringList{"1"});
+}
+
+void TestFPrintReport::unknownExportFormatRunsNothing()
+{
+    bool handedOver = false;
+    MapiMail::setHandOver([&](const MapiMessage &, QString &) {
+        handedOver = true;
+        return 0;
+    });
+    TFPrintReport window;
+    QVERIFY(window.Open(7));
+    window.ui.cbExport->setCurrentText(QStringLiteral("pdf"));
+    window.ui.bEmail->click();
+    MapiMail::clearHandOver();
+    QVERIFY(!handedOver);
+    QCOMPARE(DialogHook::shown().size(), 1);
+    QCOMPARE(DialogHook::shown().front().text, QStringLiteral("Unknown export format!"));
+    QVERIFY(window.Job()->ReportName().isEmpty());
 }
 
 QTEST_MAIN(TestFPrintReport)
