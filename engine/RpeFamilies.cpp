@@ -679,3 +679,292 @@ bool TRpeObjectFamily::readItem(int i)
     }
     return Rpe->ReadObjectProperties(object, m_object);
 }
+
+// ---- Summary information ----
+
+namespace {
+char *summaryField(RpeReportSummaryInfo &info, TRpeSummaryInfo::Item item, std::size_t &size)
+{
+    switch (item) {
+    case TRpeSummaryInfo::Title: size = sizeof info.Title; return info.Title;
+    case TRpeSummaryInfo::Subject: size = sizeof info.Subject; return info.Subject;
+    case TRpeSummaryInfo::Author: size = sizeof info.Author; return info.Author;
+    case TRpeSummaryInfo::Keywords: size = sizeof info.Keywords; return info.Keywords;
+    case TRpeSummaryInfo::Comments: size = sizeof info.Comments; return info.Comments;
+    case TRpeSummaryInfo::Template: size = sizeof info.ReportTemplate; return info.ReportTemplate;
+    case TRpeSummaryInfo::AppName: size = sizeof info.ApplicationName; return info.ApplicationName;
+    }
+    size = 0;
+    return nullptr;
+}
+} // namespace
+
+void TRpeSummaryInfo::Clear()
+{
+    for (QString &t : m_texts)
+        t.clear();
+    m_savePreviewPicture = false;
+}
+
+bool TRpeSummaryInfo::read(RpeReportSummaryInfo &info, const QString &operation)
+{
+    info = RpeReportSummaryInfo{};
+    info.StructSize = sizeof info;
+    Rpe->UseHandle();
+    if (dyn::RpeGetReportSummaryInfo(Rpe->JobNumber(), &info))
+        return true;
+    Rpe->EngineError(QStringLiteral("SummaryInfo.%1 <RpeGetReportSummaryInfo>").arg(operation));
+    return false;
+}
+
+void TRpeSummaryInfo::write(RpeReportSummaryInfo &info, const QString &operation)
+{
+    Rpe->UseHandle();
+    if (!dyn::RpeSetReportSummaryInfo(Rpe->JobNumber(), &info))
+        Rpe->EngineError(QStringLiteral("SummaryInfo.%1 <RpeSetReportSummaryInfo>").arg(operation));
+}
+
+QString TRpeSummaryInfo::text(Item item)
+{
+    RpeReportSummaryInfo info;
+    if (dyn::RpeMajor >= 6 && Rpe->JobIsOpen() && read(info, QStringLiteral("Get"))) {
+        std::size_t size = 0;
+        const char *field = summaryField(info, item, size);
+        m_texts[item] = RpeText::fixed(field, size);
+    }
+    return m_texts[item];
+}
+
+void TRpeSummaryInfo::setText(Item item, const QString &value)
+{
+    if (item == AppName)
+        return;
+    m_texts[item] = value;
+    RpeReportSummaryInfo info;
+    if (dyn::RpeMajor < 6 || !Rpe->JobReady(0) || !read(info, QStringLiteral("Set")))
+        return;
+    std::size_t size = 0;
+    char *field = summaryField(info, item, size);
+    if (RpeText::fixed(field, size) == value)
+        return;
+    RpeText::put(field, size, value);
+    write(info, QStringLiteral("Set"));
+}
+
+bool TRpeSummaryInfo::SavePreviewPicture()
+{
+    RpeReportSummaryInfo info;
+    if (dyn::RpeMajor >= 6 && Rpe->JobIsOpen() && read(info, QStringLiteral("Get")))
+        m_savePreviewPicture = info.SavePreviewPicture != 0;
+    return m_savePreviewPicture;
+}
+
+void TRpeSummaryInfo::setSavePreviewPicture(bool on)
+{
+    m_savePreviewPicture = on;
+    RpeReportSummaryInfo info;
+    if (dyn::RpeMajor < 6 || !Rpe->JobReady(0) || !read(info, QStringLiteral("Set")) ||
+        (info.SavePreviewPicture != 0) == on)
+        return;
+    info.SavePreviewPicture = on ? 1 : 0;
+    write(info, QStringLiteral("Set"));
+}
+
+// ---- Report options ----
+
+namespace {
+int16_t &optionField(RpeReportOptions &o, TRpeReportOptions::Option option)
+{
+    // The record's switches follow the header's order, one 16-bit value each.
+    int16_t *first = &o.SaveDataWithReport;
+    return first[option];
+}
+} // namespace
+
+void TRpeReportOptions::Clear()
+{
+    for (int &v : m_values)
+        v = 0;
+}
+
+int TRpeReportOptions::value(Option option)
+{
+    if (dyn::RpeMajor >= 7 && Rpe->JobIsOpen()) {
+        RpeReportOptions o{};
+        o.StructSize = sizeof o;
+        Rpe->UseHandle();
+        if (dyn::RpeGetReportOptions(Rpe->JobNumber(), &o))
+            m_values[option] = optionField(o, option);
+        else
+            Rpe->EngineError(QStringLiteral("ReportOptions.Get <RpeGetReportOptions>"));
+    }
+    return m_values[option];
+}
+
+void TRpeReportOptions::setValue(Option option, int value)
+{
+    m_values[option] = value;
+    if (dyn::RpeMajor < 7 || !Rpe->JobReady(0))
+        return;
+    RpeReportOptions o{};
+    o.StructSize = sizeof o;
+    Rpe->UseHandle();
+    if (!dyn::RpeGetReportOptions(Rpe->JobNumber(), &o)) {
+        Rpe->EngineError(QStringLiteral("ReportOptions.Set <RpeGetReportOptions>"));
+        return;
+    }
+    if (optionField(o, option) == value)
+        return;
+    optionField(o, option) = int16_t(value);
+    Rpe->UseHandle();
+    if (!dyn::RpeSetReportOptions(Rpe->JobNumber(), &o))
+        Rpe->EngineError(QStringLiteral("ReportOptions.Set <RpeSetReportOptions>"));
+}
+
+// ---- Global options ----
+
+void TRpeGlobalOptions::Clear()
+{
+    m_more = true;
+    m_match = false;
+    m_text = true;
+}
+
+void TRpeGlobalOptions::send(const QString &operation)
+{
+    if (dyn::RpeMajor < 6 || Rpe->isLoading() || !Rpe->OpenPrintEngine())
+        return;
+    RpeGlobalOptions o{};
+    o.StructSize = sizeof o;
+    o.MorePrintEngineErrorMessages = m_more ? 1 : 0;
+    o.MatchLogOnInfo = m_match ? 1 : 0;
+    o.UseDefaultTextHandling = m_text ? 1 : 0;
+    Rpe->UseHandle();
+    if (!dyn::RpeSetGlobalOptions(0, &o))
+        Rpe->EngineError(QStringLiteral("GlobalOptions.%1 <RpeSetGlobalOptions>").arg(operation));
+}
+
+void TRpeGlobalOptions::setMorePrintEngineErrorMessages(bool on)
+{
+    m_more = on;
+    send(QStringLiteral("SetMorePrintEngineErrorMessages"));
+}
+
+void TRpeGlobalOptions::setMatchLogOnInfo(bool on)
+{
+    m_match = on;
+    send(QStringLiteral("SetMatchLogOnInfo"));
+}
+
+void TRpeGlobalOptions::setUseDefaultTextHandling(bool on)
+{
+    m_text = on;
+    send(QStringLiteral("SetUseDefaultTextHandling"));
+}
+
+// ---- Section sizes ----
+
+void TRpeSectionSize::setSection(const QString &name)
+{
+    int16_t code = 0;
+    if (!RpeUtl::StrToSectionCode(name, code)) {
+        Rpe->ComponentError(360, QStringLiteral("SectionSize.Section := ") + name);
+        return;
+    }
+    m_section = name;
+}
+
+bool TRpeSectionSize::code(int16_t &sectionCode, const QString &operation)
+{
+    if (m_section.isEmpty() || !Rpe->JobReady(0))
+        return false;
+    if (RpeUtl::StrToSectionCode(m_section, sectionCode))
+        return true;
+    Rpe->ComponentError(360, QStringLiteral("SectionSize.%1 <StrToSectionCode>").arg(operation));
+    return false;
+}
+
+int TRpeSectionSize::Height()
+{
+    int16_t c = 0, h = -1;
+    if (!code(c, QStringLiteral("GetHeight")))
+        return -1;
+    Rpe->UseHandle();
+    if (!dyn::RpeGetSectionHeight(Rpe->JobNumber(), c, &h))
+        Rpe->EngineError(QStringLiteral("SectionSize.GetHeight <RpeGetSectionHeight>"));
+    return h;
+}
+
+void TRpeSectionSize::setHeight(int twips)
+{
+    int16_t c = 0;
+    if (!code(c, QStringLiteral("SetHeight")) || Height() == twips)
+        return;
+    Rpe->UseHandle();
+    if (!dyn::RpeSetSectionHeight(Rpe->JobNumber(), c, int16_t(twips)))
+        Rpe->EngineError(QStringLiteral("SectionSize.SetHeight <RpeSetSectionHeight>"));
+}
+
+int TRpeSectionSize::MinimumHeight()
+{
+    int16_t c = 0, h = -1;
+    if (dyn::RpeMajor < 7 || !code(c, QStringLiteral("GetMinimumHeight")))
+        return -1;
+    Rpe->UseHandle();
+    if (!dyn::RpeGetMinimumSectionHeight(Rpe->JobNumber(), c, &h))
+        Rpe->EngineError(QStringLiteral("SectionSize.GetMinimumHeight <RpeGetMinimumSectionHeight>"));
+    return h;
+}
+
+void TRpeSectionSize::setMinimumHeight(int twips)
+{
+    int16_t c = 0;
+    if (dyn::RpeMajor < 7 || !code(c, QStringLiteral("SetMinimumHeight")) || MinimumHeight() == twips)
+        return;
+    Rpe->UseHandle();
+    if (!dyn::RpeSetMinimumSectionHeight(Rpe->JobNumber(), c, int16_t(twips)))
+        Rpe->EngineError(QStringLiteral("SectionSize.SetMinimumHeight <RpeSetMinimumSectionHeight>"));
+}
+
+int TRpeSectionSize::Width()
+{
+    int16_t c = 0, w = -1;
+    if (!code(c, QStringLiteral("GetWidth")))
+        return -1;
+    Rpe->UseHandle();
+    if (!dyn::RpeGetSectionWidth(Rpe->JobNumber(), c, &w))
+        Rpe->EngineError(QStringLiteral("SectionSize.GetWidth <RpeGetSectionWidth>"));
+    return w;
+}
+
+// ---- Session information ----
+
+TRpeSessionInfo::TRpeSessionInfo(TRpe *owner) : TRpeContainer(owner, QStringLiteral("SessionInfo")) {}
+
+int TRpeSessionInfo::Count()
+{
+    if (!Rpe->JobReady(0))
+        return 0;
+    Rpe->UseHandle();
+    return engineCount(dyn::RpeGetNTables(Rpe->JobNumber()), "RpeGetNTables");
+}
+
+bool TRpeSessionInfo::readItem(int i)
+{
+    RpeSessionInfo info{};
+    info.StructSize = sizeof info;
+    Rpe->UseHandle();
+    if (!dyn::RpeGetNthTableSessionInfo(Rpe->JobNumber(), int16_t(i), &info)) {
+        Rpe->EngineError(indexContext("RpeGetNthTableSessionInfo"));
+        return false;
+    }
+    m_userId = fixed(info.UserID);
+    m_password = fixed(info.Password);
+    return true;
+}
+
+void TRpeSessionInfo::clearItem()
+{
+    m_userId.clear();
+    m_password.clear();
+}

@@ -405,6 +405,120 @@ RPE_OBJECT_FAMILY(TRpeMaps, "Maps", RPE_OBJ_MAP, 0)
 RPE_OBJECT_FAMILY(TRpeOLAPCubes, "OLAPCubes", RPE_OBJ_OLAP, 0)
 #undef RPE_OBJECT_FAMILY
 
+// ---- Report-wide records: summary, options ----
+
+// The report's summary information (engine 6 or later).
+class TRpeSummaryInfo : public TRpeSubObject
+{
+public:
+    enum Item { Title, Subject, Author, Keywords, Comments, Template, AppName };
+    using TRpeSubObject::TRpeSubObject;
+    void Clear() override;
+    QString text(Item item);
+    // AppName is read only.
+    void setText(Item item, const QString &value);
+    bool SavePreviewPicture();
+    void setSavePreviewPicture(bool on);
+
+private:
+    bool read(RpeReportSummaryInfo &info, const QString &operation);
+    void write(RpeReportSummaryInfo &info, const QString &operation);
+    QString m_texts[7];
+    bool m_savePreviewPicture = false;
+};
+
+// The report's options record (engine 7 or later), one switch at a time.
+class TRpeReportOptions : public TRpeSubObject
+{
+public:
+    enum Option {
+        SaveDataWithReport,
+        SaveSummariesWithReport,
+        UseIndexForSpeed,
+        TranslateDOSStrings,
+        TranslateDOSMemos,
+        ConvertDateTimeType,
+        ConvertNullFieldToDefault,
+        PrintEngineErrorMessages,
+        CaseInsensitiveSQLData,
+        VerifyOnEveryPrint,
+        CreateGroupTree,
+        NoDataForHiddenObjects,
+        PerformGroupingOnServer,
+        ZoomMode,
+        AsyncQuery,
+        PromptMode,
+        SelectDistinctRecords,
+        AlwaysSortLocally,
+        IsReadOnly,
+        CanSelectDistinctRecords,
+        OptionCount
+    };
+    using TRpeSubObject::TRpeSubObject;
+    void Clear() override;
+    int value(Option option);
+    void setValue(Option option, int value);
+
+private:
+    int m_values[OptionCount] = {};
+};
+
+// Options of the whole engine; written only, and the engine is opened for them.
+class TRpeGlobalOptions : public TRpeSubObject
+{
+public:
+    using TRpeSubObject::TRpeSubObject;
+    void Clear() override;
+    bool MorePrintEngineErrorMessages() const { return m_more; }
+    bool MatchLogOnInfo() const { return m_match; }
+    bool UseDefaultTextHandling() const { return m_text; }
+    void setMorePrintEngineErrorMessages(bool on);
+    void setMatchLogOnInfo(bool on);
+    void setUseDefaultTextHandling(bool on);
+
+private:
+    void send(const QString &operation);
+    bool m_more = true, m_match = false, m_text = true;
+};
+
+// Height, minimum height and width of one section, chosen by its name.
+class TRpeSectionSize : public TRpeSubObject
+{
+public:
+    using TRpeSubObject::TRpeSubObject;
+    void Clear() override { m_section.clear(); }
+    QString Section() const { return m_section; }
+    // An unknown name is error 360.
+    void setSection(const QString &name);
+    int Height();
+    void setHeight(int twips);
+    int MinimumHeight();
+    void setMinimumHeight(int twips);
+    int Width();
+
+private:
+    bool code(int16_t &sectionCode, const QString &operation);
+    QString m_section;
+};
+
+// Session log-on of the tables; the engine reports whether it has sessions.
+class TRpeSessionInfo : public TRpeContainer
+{
+public:
+    explicit TRpeSessionInfo(TRpe *owner);
+    int Count() override;
+    QString UserID() const { return m_userId; }
+    QString DBPassword() const { return m_password; }
+    bool Propagate = false;
+
+protected:
+    bool readItem(int i) override;
+    void clearItem() override;
+
+private:
+    QString m_userId, m_password;
+};
+
 // Families whose properties the system never reads or writes; the component
 // owns and clears them.
 #define RPE_UNUSED_FAMILY(Name)                                                                                        \
@@ -413,14 +527,9 @@ RPE_OBJECT_FAMILY(TRpeOLAPCubes, "OLAPCubes", RPE_OBJ_OLAP, 0)
     public:                                                                                                            \
         using TRpeSubObject::TRpeSubObject;                                                                            \
     };
-RPE_UNUSED_FAMILY(TRpeSummaryInfo)
-RPE_UNUSED_FAMILY(TRpeReportOptions)
-RPE_UNUSED_FAMILY(TRpeGlobalOptions)
 RPE_UNUSED_FAMILY(TRpeSectionFormat)
 RPE_UNUSED_FAMILY(TRpeAreaFormat)
 RPE_UNUSED_FAMILY(TRpeSectionFont)
-RPE_UNUSED_FAMILY(TRpeSectionSize)
 RPE_UNUSED_FAMILY(TRpeLogOnServer)
-RPE_UNUSED_FAMILY(TRpeSessionInfo)
 RPE_UNUSED_FAMILY(TRpeRecords)
 #undef RPE_UNUSED_FAMILY

@@ -27,6 +27,7 @@ private slots:
     void subreportsOpenTheirJobs();
     void connectReachesEveryTableAndTests();
     void reportObjectsAreCountedBySection();
+    void reportWideRecords();
 
 private:
     std::unique_ptr<TRpe> openedJob(const QString &file);
@@ -286,6 +287,40 @@ void TestRpeFamilies::reportObjectsAreCountedBySection()
     };
     (*job->Graphs())[0];
     QCOMPARE(reported, 116);
+}
+
+void TestRpeFamilies::reportWideRecords()
+{
+    std::unique_ptr<TRpe> job = openedJob(m_parameters);
+    QVERIFY(job->OpenPrintJob());
+    TRpeSummaryInfo *summary = job->SummaryInfo();
+    QCOMPARE(summary->text(TRpeSummaryInfo::Title), QStringLiteral("Pogodbe po organizacijskih enotah"));
+    summary->setText(TRpeSummaryInfo::Author, QStringLiteral("Računovodstvo"));
+    QCOMPARE(summary->text(TRpeSummaryInfo::Author), QStringLiteral("Računovodstvo"));
+
+    TRpeReportOptions *options = job->ReportOptions();
+    options->setValue(TRpeReportOptions::VerifyOnEveryPrint, 1);
+    QCOMPARE(options->value(TRpeReportOptions::VerifyOnEveryPrint), 1);
+
+    TRpeSectionSize *size = job->SectionSize();
+    size->setSection(QStringLiteral("PH"));
+    QVERIFY(size->Height() > 0);
+    size->setHeight(600);
+    QCOMPARE(size->Height(), 600);
+
+    // Sessions are a feature the engine does not have: it says so.
+    int reported = 0;
+    QString text;
+    job->OnError = [&](TRpe *, int number, const QString &t, TRpeErrorResult &result) {
+        reported = number;
+        text = t;
+        result = errIgnore;
+    };
+    QCOMPARE(job->SessionInfo()->Count(), 3);
+    job->SessionInfo()->setNumber(0);
+    QCOMPARE(job->SessionInfo()->Number(), -1);
+    QCOMPARE(reported, RPE_ERR_NOT_AVAILABLE);
+    QVERIFY2(text.contains(QStringLiteral("SessionInfo.SetIndex <RpeGetNthTableSessionInfo>")), qPrintable(text));
 }
 
 QTEST_MAIN(TestRpeFamilies)
