@@ -185,20 +185,25 @@ bool fieldInfo(TRpe &rpe, RpeObjectHandle object, RpeFieldObjectInfo &info)
     return false;
 }
 
+// Whether an object is of the kind (and, for field objects, the subkind).
+bool isOfKind(TRpe &rpe, RpeObjectHandle object, const RpeObjectInfo &info, int kind, int subKind)
+{
+    if (info.ObjectType != kind)
+        return false;
+    if (kind != RPE_OBJ_FIELD || subKind == 0)
+        return true;
+    RpeFieldObjectInfo field;
+    return fieldInfo(rpe, object, field) && field.FieldType == subKind;
+}
+
 } // namespace
 
 int TRpe::GetNObjects(int kind, int subKind)
 {
     int count = 0;
     walkObjects(*this, [&](RpeObjectHandle object, const RpeObjectInfo &info) {
-        if (info.ObjectType != kind)
-            return true;
-        if (kind == RPE_OBJ_FIELD && subKind != 0) {
-            RpeFieldObjectInfo field;
-            if (!fieldInfo(*this, object, field) || field.FieldType != subKind)
-                return true;
-        }
-        ++count;
+        if (isOfKind(*this, object, info, kind, subKind))
+            ++count;
         return true;
     });
     return count;
@@ -209,13 +214,8 @@ RpeObjectHandle TRpe::GetObjectHandle(int kind, int subKind, int index)
     RpeObjectHandle found = 0;
     int seen = 0;
     walkObjects(*this, [&](RpeObjectHandle object, const RpeObjectInfo &info) {
-        if (info.ObjectType != kind)
+        if (!isOfKind(*this, object, info, kind, subKind))
             return true;
-        if (kind == RPE_OBJ_FIELD && subKind != 0) {
-            RpeFieldObjectInfo field;
-            if (!fieldInfo(*this, object, field) || field.FieldType != subKind)
-                return true;
-        }
         if (seen++ == index) {
             found = object;
             return false;
@@ -240,6 +240,13 @@ RpeObjectHandle TRpe::GetFieldObjectHandle(const QString &fieldName)
         return true;
     });
     return found;
+}
+
+void TRpe::ReadFieldObject(const QString &name, const QString &family, TRpeObjectProperties &properties)
+{
+    properties.clear();
+    if (const RpeObjectHandle object = GetFieldObjectHandle(RpeUtl::FieldNameInBraces(name, family)))
+        ReadObjectProperties(object, properties);
 }
 
 TRpeFieldValueType TRpe::GetFieldTypeFromName(const QString &fieldName)

@@ -143,12 +143,8 @@ bool TRpeFormulas::readItem(int i)
     m_item.m_name = take(nameHandle);
     m_item.m_formula = RpeText::lines(take(textHandle));
     m_item.m_object.clear();
-    if (ObjectPropertiesActive) {
-        const RpeObjectHandle object =
-            Rpe->GetFieldObjectHandle(RpeUtl::FieldNameInBraces(m_item.m_name, QStringLiteral("Formulas")));
-        if (object)
-            Rpe->ReadObjectProperties(object, m_item.m_object);
-    }
+    if (ObjectPropertiesActive)
+        Rpe->ReadFieldObject(m_item.m_name, familyName(), m_item.m_object);
     return true;
 }
 

@@ -196,12 +196,8 @@ bool TRpeParamFields::readItem(int i)
         if (dyn::RpeGetParameterBrowseField(job, name, report, &handle, &length))
             it.m_browseField = take(handle);
     }
-    if (ObjectPropertiesActive) {
-        const RpeObjectHandle object =
-            Rpe->GetFieldObjectHandle(RpeUtl::FieldNameInBraces(it.m_name, QStringLiteral("ParamFields")));
-        if (object)
-            Rpe->ReadObjectProperties(object, it.m_object);
-    }
+    if (ObjectPropertiesActive)
+        Rpe->ReadFieldObject(it.m_name, familyName(), it.m_object);
     return true;
 }
 

@@ -473,18 +473,9 @@ QString DrillValueText(const RpeValueInfo &record)
                joined(record.DateTime + 3, 3, QLatin1Char(':'));
     case RPE_VI_TIME:
         return joined(record.Time, 3, QLatin1Char(':'));
-    case RPE_VI_STRING:
-        return QString::fromUtf8(record.String, qsizetype(strnlen(record.String, sizeof record.String)));
-    case RPE_VI_INTEGER:
-        return QString::number(record.Integer);
-    case RPE_VI_COLOR:
-        return QString::number(record.Color);
-    case RPE_VI_LONG:
-        return QString::number(record.Long);
-    case RPE_VI_CHAR:
-        return record.Char ? QString(QLatin1Char(record.Char)) : QString();
     default:
-        return {};
+        // Texts, integers, colours and characters read as everywhere else.
+        return ValueInfoToStr(record);
     }
 }
 
