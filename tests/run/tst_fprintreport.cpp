@@ -43,6 +43,7 @@ private slots:
     void fillFields_data();
     void fillFields();
     void aRunWritesItsSelection();
+    void everyDemoReportRunsWithItsDefaults();
     void sqlReportShowsItsLastSelect();
     void sqlReportWithoutItsFile();
     void mailHandsTheExportOver();
@@ -312,6 +313,31 @@ void TestFPrintReport::aRunWritesItsSelection()
     QCOMPARE(window.state().filterLines,
              (QStringList{"Org. enota 1 - ", "Pogodbe nad številko > 1003", "Sklenjene do <= 30.06.2026"}));
     QVERIFY(QFile::exists(m_folder->file(QStringLiteral("pogodbe.pdf"))));
+}
+
+void TestFPrintReport::everyDemoReportRunsWithItsDefaults()
+{
+    const QStringList ids = column(QStringLiteral(
+        "SELECT ID_POROCILA FROM POROCILA WHERE UPPER(DATOTEKA_POR) NOT LIKE '%.SQL' ORDER BY ID_POROCILA"));
+    QVERIFY(!ids.isEmpty());
+    for (const QString &id : ids) {
+        DialogHook::clearShown();
+        TFPrintReport window;
+        QVERIFY(window.Open(id.toLongLong()));
+        TRpe *job = window.Job();
+        job->setOutput(toExport);
+        job->ExportOptions()->FileType = AdobeAcrobatPDF;
+        const QString pdf = m_folder->file(QStringLiteral("porocilo_%1.pdf").arg(id));
+        job->ExportOptions()->FileName = pdf;
+        try {
+            QVERIFY2(window.ExecuteReport(), qPrintable(id));
+        } catch (const std::exception &e) {
+            QFAIL(qPrintable(QStringLiteral("report %1: %2").arg(id, QString::fromUtf8(e.what()))));
+        }
+        QVERIFY2(DialogHook::shown().isEmpty(),
+                 qPrintable(QStringLiteral("report %1: %2").arg(id, DialogHook::shown().value(0).text)));
+        QVERIFY2(QFile::exists(pdf), qPrintable(id));
+    }
 }
 
 void TestFPrintReport::sqlReportShowsItsLastSelect()

@@ -1,0 +1,12 @@
+-- Seznam strank: every person or company with a client contract (the firm's own
+-- account excluded), with the number and total amount of its contracts.
+
+DELETE FROM REPORT_SQL WHERE COMPUTER = {?COMPUTER};
+
+INSERT INTO REPORT_SQL (COMPUTER, ID_POROCILA, INTID, SFOSB, NZV, IME, NSL, PST, MST, TXT1, TXT2, TXT3, TXT4, TXT5, INT1, ZNS)
+SELECT {?COMPUTER}, 5, O.SFOSB, O.SFOSB, O.NZV, O.IME, O.NSL, O.PST, O.MST,
+       O.SFDRZ, O.DVS, O.TEL, O.EML, {?UPORABNIK},
+       (SELECT COUNT(*) FROM POG P WHERE P.SFOSB = O.SFOSB),
+       (SELECT SUM(P.ZNS) FROM POG P WHERE P.SFOSB = O.SFOSB)
+FROM OSB O
+WHERE EXISTS (SELECT 1 FROM POG P WHERE P.SFOSB = O.SFOSB AND P.SFDJV <> 'K');
