@@ -763,6 +763,7 @@ typedef struct RpeTextEventInfo
 { /* 27 hyperlink text, 28 analysis file path */
     uint16_t StructSize;
     uint16_t WindowJob;
+    uint32_t Reserved; /* keeps the pointer on its natural boundary */
     const char *Text;
 } RpeTextEventInfo;
 

@@ -304,13 +304,13 @@ void TestRpe::drillMouseAndLinkEventsReachTheirHandlers()
     mouse.ObjectHandle = 77;
     QVERIFY(TRpe::eventCallback(RPE_EVENT_RIGHT_CLICK, &mouse, &job));
 
-    RpeTextEventInfo link{sizeof(RpeTextEventInfo), 0, "https://127.0.0.1/pogodba"};
+    RpeTextEventInfo link{sizeof(RpeTextEventInfo), 0, 0, "https://127.0.0.1/pogodba"};
     QVERIFY(TRpe::eventCallback(RPE_EVENT_DRILL_ON_HYPERLINK, &link, &job));
-    RpeTextEventInfo analysis{sizeof(RpeTextEventInfo), 0, "/tmp/analiza.dat"};
+    RpeTextEventInfo analysis{sizeof(RpeTextEventInfo), 0, 0, "/tmp/analiza.dat"};
     QVERIFY(TRpe::eventCallback(RPE_EVENT_LAUNCH_ANALYSIS, &analysis, &job));
 
     // A record of another size is passed over without the handler.
-    RpeTextEventInfo shortRecord{4, 0, "x"};
+    RpeTextEventInfo shortRecord{4, 0, 0, "x"};
     QVERIFY(TRpe::eventCallback(RPE_EVENT_DRILL_ON_HYPERLINK, &shortRecord, &job));
 
     QCOMPARE(seen, (QStringList{QStringLiteral("show 2 Ljubljana/Alfa"), QStringLiteral("drill 2 1 Ljubljana/Alfa"),

@@ -387,7 +387,7 @@ void TestRpeOutput::exportOptionFields()
     // Booleans travel as -1 and 0.
     QCOMPARE(excel.ColumnHeadings, int16_t(-1));
     QCOMPARE(excel.UseConstantColumnWidth, int16_t(-1));
-    QCOMPARE(excel.ColumnWidth, 1440.0);
+    QCOMPARE(double(excel.ColumnWidth), 1440.0);
     QCOMPARE(excel.WorksheetFunctions, int16_t(0));
     QCOMPARE(excel.TabularFormat, int16_t(0));
     int16_t gh2 = 0;
@@ -396,7 +396,9 @@ void TestRpeOutput::exportOptionFields()
     QCOMPARE(int(excel.BaseAreaGroupNum), dyn::SectionN(gh2) + 1);
     RpeDiskOptions disk{};
     std::memcpy(&disk, x.Record().DestinationOptions, sizeof disk);
-    QCOMPARE(QString::fromUtf8(disk.FileName), QStringLiteral("izvoz.xlsx"));
+    // Pointers of the packed records are read by value, never bound by reference.
+    const char *diskFile = disk.FileName;
+    QCOMPARE(QString::fromUtf8(diskFile), QStringLiteral("izvoz.xlsx"));
 
     x.Clear();
     x.Destination = toMSExchange;
@@ -404,8 +406,9 @@ void TestRpeOutput::exportOptionFields()
     QVERIFY(x.BuildRecord());
     RpeExchangeOptions exchange{};
     std::memcpy(&exchange, x.Record().DestinationOptions, sizeof exchange);
-    QCOMPARE(QString::fromUtf8(exchange.Profile), QStringLiteral("Pošta"));
-    QCOMPARE(exchange.ItemType, uint16_t(1011));
+    const char *profile = exchange.Profile;
+    QCOMPARE(QString::fromUtf8(profile), QStringLiteral("Pošta"));
+    QCOMPARE(uint16_t(exchange.ItemType), uint16_t(1011));
 }
 
 void TestRpeOutput::excelAreaMustBeASectionName()
