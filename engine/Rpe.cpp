@@ -1106,7 +1106,7 @@ void TRpe::Clear()
     m_lastErrorNumber = 0;
     m_lastErrorString.clear();
     m_busy = false;
-    TRpeSubObject *const subObjects[] = {
+    TRpePersistent *const subObjects[] = {
         m_Printer.get(),         m_PrintOptions.get(),   m_ExportOptions.get(),    m_WindowZoom.get(),
         m_WindowStyle.get(),     m_WindowSize.get(),     m_WindowButtonBar.get(),  m_WindowCursor.get(),
         m_Margins.get(),         m_PrintDate.get(),      m_SummaryInfo.get(),      m_ReportOptions.get(),
@@ -1120,7 +1120,7 @@ void TRpe::Clear()
         m_OLAPCubes.get(),       m_DatabaseFields.get(), m_SummaryFields.get(),    m_SpecialFields.get(),
         m_GroupNameFields.get(), m_RunningTotals.get(),  m_Graphs.get(),           m_Pages.get(),
         m_Records.get()};
-    for (TRpeSubObject *sub : subObjects)
+    for (TRpePersistent *sub : subObjects)
         sub->Clear();
 }
 

@@ -214,10 +214,10 @@ public:
     RpeObjectHandle GetFieldObjectHandle(const QString &fieldName);
     TRpeFieldValueType GetFieldTypeFromName(const QString &fieldName);
     // Position, size, section and field information of an object.
-    bool ReadObjectProperties(RpeObjectHandle object, TRpeObjectProperties &properties);
+    bool ReadObjectProperties(RpeObjectHandle object, TRpeObjectItem &properties);
     // The same for the field object of a formula, parameter... placed on the
     // report; cleared properties when it is not placed.
-    void ReadFieldObject(const QString &name, const QString &family, TRpeObjectProperties &properties);
+    void ReadFieldObject(const QString &name, const QString &family, TRpeObjectItem &properties);
     // Every report-dependent family back to its defaults, with the report
     // name blanked so that nothing reaches the engine.
     void ClearReportFamilies();

@@ -53,7 +53,7 @@ QStringList lines(const QString &text)
 // ---- Containers ----
 
 TRpeContainer::TRpeContainer(TRpe *owner, const QString &familyName)
-    : TRpeSubObject(owner), m_familyName(familyName)
+    : TRpePersistent(owner), m_familyName(familyName)
 {
 }
 
@@ -242,7 +242,7 @@ RpeObjectHandle TRpe::GetFieldObjectHandle(const QString &fieldName)
     return found;
 }
 
-void TRpe::ReadFieldObject(const QString &name, const QString &family, TRpeObjectProperties &properties)
+void TRpe::ReadFieldObject(const QString &name, const QString &family, TRpeObjectItem &properties)
 {
     properties.clear();
     if (const RpeObjectHandle object = GetFieldObjectHandle(RpeUtl::FieldNameInBraces(name, family)))
@@ -251,14 +251,14 @@ void TRpe::ReadFieldObject(const QString &name, const QString &family, TRpeObjec
 
 TRpeFieldValueType TRpe::GetFieldTypeFromName(const QString &fieldName)
 {
-    TRpeObjectProperties properties;
+    TRpeObjectItem properties;
     const RpeObjectHandle object = GetFieldObjectHandle(fieldName);
     if (!object || !ReadObjectProperties(object, properties))
         return fvUnknown;
     return properties.FieldType;
 }
 
-bool TRpe::ReadObjectProperties(RpeObjectHandle object, TRpeObjectProperties &properties)
+bool TRpe::ReadObjectProperties(RpeObjectHandle object, TRpeObjectItem &properties)
 {
     properties.clear();
     if (!object)
@@ -294,7 +294,7 @@ void TRpe::ClearReportFamilies()
 {
     const QString name = m_reportName;
     m_reportName.clear();
-    TRpeSubObject *const families[] = {
+    TRpePersistent *const families[] = {
         m_PrintDate.get(),       m_SummaryInfo.get(),     m_Graphs.get(),          m_SortFields.get(),
         m_GroupSortFields.get(), m_Groups.get(),          m_Margins.get(),         m_ReportOptions.get(),
         m_AreaFormat.get(),      m_SectionSize.get(),     m_SectionFont.get(),     m_SectionFormat.get(),
@@ -304,7 +304,7 @@ void TRpe::ClearReportFamilies()
         m_SpecialFields.get(),   m_GroupNameFields.get(), m_ParamFields.get(),     m_RunningTotals.get(),
         m_TextObjects.get(),     m_Lines.get(),           m_Boxes.get(),           m_OleObjects.get(),
         m_CrossTabs.get(),       m_Pictures.get(),        m_Maps.get(),            m_OLAPCubes.get()};
-    for (TRpeSubObject *family : families)
+    for (TRpePersistent *family : families)
         family->Clear();
     m_reportName = name;
 }

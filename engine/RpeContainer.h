@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/RpeSubObject.h"
+#include "engine/RpePersistent.h"
 #include "engine/RpeTypes.h"
 #include "printengine/rpe32.h"
 
@@ -35,7 +35,7 @@ QStringList lines(const QString &text);
 } // namespace RpeText
 
 // A family: Number selects, Count asks the engine each time.
-class TRpeContainer : public TRpeSubObject
+class TRpeContainer : public TRpePersistent
 {
 public:
     TRpeContainer(TRpe *owner, const QString &familyName);
@@ -68,7 +68,7 @@ private:
 };
 
 // Position and section of a report object, read when an item is selected.
-struct TRpeObjectProperties
+struct TRpeObjectItem
 {
     RpeObjectHandle Handle = 0;
     int Top = -1, Left = -1, Width = -1, Height = -1;
@@ -77,6 +77,6 @@ struct TRpeObjectProperties
     QString FieldName;
     TRpeFieldValueType FieldType = fvUnknown;
     int FieldLength = -1;
-    void clear() { *this = TRpeObjectProperties(); }
+    void clear() { *this = TRpeObjectItem(); }
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/RpeOutputOptions.h"
-#include "engine/RpeSubObject.h"
+#include "engine/RpePersistent.h"
 
 #include <QByteArray>
 
@@ -65,10 +65,10 @@ struct TRpeExportXML
 // Export format and destination. The values are plain until Send builds the
 // engine's export record from them; the record and the option records it
 // points to live here, since the engine reads them only when the job runs.
-class TRpeExportOptions : public TRpeSubObject
+class TRpeExportOptions : public TRpePersistent
 {
 public:
-    using TRpeSubObject::TRpeSubObject;
+    using TRpePersistent::TRpePersistent;
     void Clear() override;
 
     QString FileName;

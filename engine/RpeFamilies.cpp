@@ -13,7 +13,7 @@ using RpeText::take;
 // ---- Job texts ----
 
 TRpeJobText::TRpeJobText(TRpe *owner, const QString &familyName)
-    : TRpeSubObject(owner), m_familyName(familyName)
+    : TRpePersistent(owner), m_familyName(familyName)
 {
 }
 
@@ -654,19 +654,19 @@ void TRpeStoredProcParams::clearItem()
 
 // ---- Report objects ----
 
-TRpeObjectFamily::TRpeObjectFamily(TRpe *owner, const QString &familyName, int kind, int subKind)
+TRpeObjectContainer::TRpeObjectContainer(TRpe *owner, const QString &familyName, int kind, int subKind)
     : TRpeContainer(owner, familyName), m_kind(kind), m_subKind(subKind)
 {
 }
 
-int TRpeObjectFamily::Count()
+int TRpeObjectContainer::Count()
 {
     if (!Rpe->JobReady(0))
         return 0;
     return Rpe->GetNObjects(m_kind, m_subKind);
 }
 
-bool TRpeObjectFamily::readItem(int i)
+bool TRpeObjectContainer::readItem(int i)
 {
     const RpeObjectHandle object = Rpe->GetObjectHandle(m_kind, m_subKind, i);
     if (!object) {

@@ -9,7 +9,7 @@
 // ---- Formula texts: Selection, GroupSelection, SQL ----
 
 // A text the engine holds for the current job, pushed with read-compare-write.
-class TRpeJobText : public TRpeSubObject
+class TRpeJobText : public TRpePersistent
 {
 public:
     TRpeJobText(TRpe *owner, const QString &familyName);
@@ -90,14 +90,14 @@ public:
     void setFormula(const QStringList &lines);
     // Empties the formula and sends it (only resets without a report).
     void Clear();
-    const TRpeObjectProperties &Object() const { return m_object; }
+    const TRpeObjectItem &Object() const { return m_object; }
 
 private:
     friend class TRpeFormulas;
     TRpeFormulas *m_owner;
     QString m_name;
     QStringList m_formula;
-    TRpeObjectProperties m_object;
+    TRpeObjectItem m_object;
 };
 
 class TRpeFormulas : public TRpeContainer
@@ -160,7 +160,7 @@ public:
     bool IsExternal() const { return m_isExternal; }
     bool ReImportWhenOpening() const { return m_reImport; }
     QList<TRpeSubreportLink> Links() const { return m_links; }
-    const TRpeObjectProperties &Object() const { return m_object; }
+    const TRpeObjectItem &Object() const { return m_object; }
     bool SubExecute = false;
 
 protected:
@@ -175,25 +175,25 @@ private:
     bool m_isExternal = false;
     bool m_reImport = false;
     QList<TRpeSubreportLink> m_links;
-    TRpeObjectProperties m_object;
+    TRpeObjectItem m_object;
 };
 
 // ---- Simple single-value families ----
 
-class TRpePrintDate : public TRpeSubObject
+class TRpePrintDate : public TRpePersistent
 {
 public:
-    using TRpeSubObject::TRpeSubObject;
+    using TRpePersistent::TRpePersistent;
     void Clear() override { Day = Month = Year = 0; }
     // Sends the parts that are set (above 0).
     void Send();
     int Day = 0, Month = 0, Year = 0;
 };
 
-class TRpePages : public TRpeSubObject
+class TRpePages : public TRpePersistent
 {
 public:
-    using TRpeSubObject::TRpeSubObject;
+    using TRpePersistent::TRpePersistent;
     void Clear() override { m_start = 1; }
     int StartPageNumber();
     void setStartPageNumber(int number);
@@ -202,10 +202,10 @@ private:
     int m_start = 1;
 };
 
-class TRpeMargins : public TRpeSubObject
+class TRpeMargins : public TRpePersistent
 {
 public:
-    using TRpeSubObject::TRpeSubObject;
+    using TRpePersistent::TRpePersistent;
     void Clear() override { m_left = m_right = m_top = m_bottom = -1; }
     // Twips; -1 = not read.
     int Left() { return value(0); }
@@ -354,18 +354,18 @@ private:
 
 // ---- Report objects found by scanning the sections ----
 
-class TRpeObjectFamily : public TRpeContainer
+class TRpeObjectContainer : public TRpeContainer
 {
 public:
     // subKind 0 = any field object.
-    TRpeObjectFamily(TRpe *owner, const QString &familyName, int kind, int subKind = 0);
+    TRpeObjectContainer(TRpe *owner, const QString &familyName, int kind, int subKind = 0);
     int Count() override;
-    TRpeObjectFamily &operator[](int i)
+    TRpeObjectContainer &operator[](int i)
     {
         setNumber(i);
         return *this;
     }
-    const TRpeObjectProperties &Object() const { return m_object; }
+    const TRpeObjectItem &Object() const { return m_object; }
     RpeObjectHandle Handle() const { return m_object.Handle; }
     int Top() const { return m_object.Top; }
     int Left() const { return m_object.Left; }
@@ -381,19 +381,45 @@ protected:
 private:
     int m_kind;
     int m_subKind;
-    TRpeObjectProperties m_object;
+    TRpeObjectItem m_object;
 };
 
-#define RPE_OBJECT_FAMILY(Type, Name, Kind, SubKind)                                                                  \
-    class Type : public TRpeObjectFamily                                                                               \
+// Field objects of one subkind; their items also carry the field's name,
+// type and length.
+class TRpeFieldObjectContainer : public TRpeObjectContainer
+{
+public:
+    TRpeFieldObjectContainer(TRpe *owner, const QString &familyName, int subKind)
+        : TRpeObjectContainer(owner, familyName, RPE_OBJ_FIELD, subKind)
+    {
+    }
+    TRpeFieldObjectContainer &operator[](int i)
+    {
+        setNumber(i);
+        return *this;
+    }
+    TRpeFieldValueType FieldType() const { return Object().FieldType; }
+    int FieldLength() const { return Object().FieldLength; }
+};
+
+#define RPE_FIELD_FAMILY(Type, Name, SubKind)                                                                          \
+    class Type : public TRpeFieldObjectContainer                                                                       \
     {                                                                                                                  \
     public:                                                                                                            \
-        explicit Type(TRpe *owner) : TRpeObjectFamily(owner, QStringLiteral(Name), Kind, SubKind) {}                   \
+        explicit Type(TRpe *owner) : TRpeFieldObjectContainer(owner, QStringLiteral(Name), SubKind) {}                 \
     };
-RPE_OBJECT_FAMILY(TRpeDatabaseFields, "DatabaseFields", RPE_OBJ_FIELD, RPE_FIELD_DATABASE)
-RPE_OBJECT_FAMILY(TRpeSummaryFields, "SummaryFields", RPE_OBJ_FIELD, RPE_FIELD_SUMMARY)
-RPE_OBJECT_FAMILY(TRpeSpecialFields, "SpecialFields", RPE_OBJ_FIELD, RPE_FIELD_SPECIAL)
-RPE_OBJECT_FAMILY(TRpeGroupNameFields, "GroupNameFields", RPE_OBJ_FIELD, RPE_FIELD_GROUPNAME)
+RPE_FIELD_FAMILY(TRpeDatabaseFields, "DatabaseFields", RPE_FIELD_DATABASE)
+RPE_FIELD_FAMILY(TRpeSummaryFields, "SummaryFields", RPE_FIELD_SUMMARY)
+RPE_FIELD_FAMILY(TRpeSpecialFields, "SpecialFields", RPE_FIELD_SPECIAL)
+RPE_FIELD_FAMILY(TRpeGroupNameFields, "GroupNameFields", RPE_FIELD_GROUPNAME)
+#undef RPE_FIELD_FAMILY
+
+#define RPE_OBJECT_FAMILY(Type, Name, Kind, SubKind)                                                                  \
+    class Type : public TRpeObjectContainer                                                                            \
+    {                                                                                                                  \
+    public:                                                                                                            \
+        explicit Type(TRpe *owner) : TRpeObjectContainer(owner, QStringLiteral(Name), Kind, SubKind) {}                \
+    };
 RPE_OBJECT_FAMILY(TRpeTextObjects, "TextObjects", RPE_OBJ_TEXT, 0)
 RPE_OBJECT_FAMILY(TRpeLines, "Lines", RPE_OBJ_LINE, 0)
 RPE_OBJECT_FAMILY(TRpeBoxes, "Boxes", RPE_OBJ_BOX, 0)
@@ -408,11 +434,11 @@ RPE_OBJECT_FAMILY(TRpeOLAPCubes, "OLAPCubes", RPE_OBJ_OLAP, 0)
 // ---- Report-wide records: summary, options ----
 
 // The report's summary information (engine 6 or later).
-class TRpeSummaryInfo : public TRpeSubObject
+class TRpeSummaryInfo : public TRpePersistent
 {
 public:
     enum Item { Title, Subject, Author, Keywords, Comments, Template, AppName };
-    using TRpeSubObject::TRpeSubObject;
+    using TRpePersistent::TRpePersistent;
     void Clear() override;
     QString text(Item item);
     // AppName is read only.
@@ -428,7 +454,7 @@ private:
 };
 
 // The report's options record (engine 7 or later), one switch at a time.
-class TRpeReportOptions : public TRpeSubObject
+class TRpeReportOptions : public TRpePersistent
 {
 public:
     enum Option {
@@ -454,7 +480,7 @@ public:
         CanSelectDistinctRecords,
         OptionCount
     };
-    using TRpeSubObject::TRpeSubObject;
+    using TRpePersistent::TRpePersistent;
     void Clear() override;
     int value(Option option);
     void setValue(Option option, int value);
@@ -464,10 +490,10 @@ private:
 };
 
 // Options of the whole engine; written only, and the engine is opened for them.
-class TRpeGlobalOptions : public TRpeSubObject
+class TRpeGlobalOptions : public TRpePersistent
 {
 public:
-    using TRpeSubObject::TRpeSubObject;
+    using TRpePersistent::TRpePersistent;
     void Clear() override;
     bool MorePrintEngineErrorMessages() const { return m_more; }
     bool MatchLogOnInfo() const { return m_match; }
@@ -482,10 +508,10 @@ private:
 };
 
 // Height, minimum height and width of one section, chosen by its name.
-class TRpeSectionSize : public TRpeSubObject
+class TRpeSectionSize : public TRpePersistent
 {
 public:
-    using TRpeSubObject::TRpeSubObject;
+    using TRpePersistent::TRpePersistent;
     void Clear() override { m_section.clear(); }
     QString Section() const { return m_section; }
     // An unknown name is error 360.
@@ -522,10 +548,10 @@ private:
 // Families whose properties the system never reads or writes; the component
 // owns and clears them.
 #define RPE_UNUSED_FAMILY(Name)                                                                                        \
-    class Name : public TRpeSubObject                                                                                  \
+    class Name : public TRpePersistent                                                                                  \
     {                                                                                                                  \
     public:                                                                                                            \
-        using TRpeSubObject::TRpeSubObject;                                                                            \
+        using TRpePersistent::TRpePersistent;                                                                            \
     };
 RPE_UNUSED_FAMILY(TRpeSectionFormat)
 RPE_UNUSED_FAMILY(TRpeAreaFormat)

@@ -136,7 +136,7 @@ public:
     QString ValueMin() const { return m_valueMin; }
     QString ValueMax() const { return m_valueMax; }
     QString BrowseField() const { return m_browseField; }
-    const TRpeObjectProperties &Object() const { return m_object; }
+    const TRpeObjectItem &Object() const { return m_object; }
 
     TRpeParamCurrentValues &CurrentValues() { return m_currentValues; }
     TRpeParamRanges &Ranges() { return m_ranges; }
@@ -155,7 +155,7 @@ private:
     TRpeParamFieldInfo m_info;
     bool m_valueLimit = false;
     QString m_valueMin, m_valueMax, m_browseField;
-    TRpeObjectProperties m_object;
+    TRpeObjectItem m_object;
     TRpeParamCurrentValues m_currentValues;
     TRpeParamRanges m_ranges;
     TRpeParamPromptValues m_promptValues;

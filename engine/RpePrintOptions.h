@@ -1,17 +1,17 @@
 #pragma once
 
 #include "engine/RpeOutputOptions.h"
-#include "engine/RpeSubObject.h"
+#include "engine/RpePersistent.h"
 
 #include <functional>
 
 // Copies, collation, page range and print file of the main report. Each
 // setter pushes its one field to the engine's print options at once; the
 // getters read the engine's value back while a job is open.
-class TRpePrintOptions : public TRpeSubObject
+class TRpePrintOptions : public TRpePersistent
 {
 public:
-    using TRpeSubObject::TRpeSubObject;
+    using TRpePersistent::TRpePersistent;
     void Clear() override;
 
     uint16_t Copies();

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/RpeOutputOptions.h"
-#include "engine/RpeSubObject.h"
+#include "engine/RpePersistent.h"
 
 #include <optional>
 
@@ -11,10 +11,10 @@ class QPrinter;
 // with it, and a device mode (orientation, paper, copies) that reaches the
 // engine at every Execute. A blank name keeps the report's own printer; then
 // only the orientation and the kept report settings are applied to it.
-class TRpePrinter : public TRpeSubObject
+class TRpePrinter : public TRpePersistent
 {
 public:
-    using TRpeSubObject::TRpeSubObject;
+    using TRpePersistent::TRpePersistent;
     void Clear() override;
 
     QString Name;

@@ -94,10 +94,10 @@ private:
 
 // The log-on of every table at once, for the main report and, with
 // Propagate, every subreport.
-class TRpeConnect : public TRpeSubObject
+class TRpeConnect : public TRpePersistent
 {
 public:
-    using TRpeSubObject::TRpeSubObject;
+    using TRpePersistent::TRpePersistent;
     // With a report: sends four empty values; else forgets them.
     void Clear() override;
     QString ServerName() { return value(0); }

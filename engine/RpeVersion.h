@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/RpeSubObject.h"
+#include "engine/RpePersistent.h"
 
 #include <QString>
 
@@ -9,10 +9,10 @@
 // The version sub-objects of the print-job component. Read-only: the
 // engine's library, the open report's file format and the operating system.
 
-class TRpeEngineVersion : public TRpeSubObject
+class TRpeEngineVersion : public TRpePersistent
 {
 public:
-    using TRpeSubObject::TRpeSubObject;
+    using TRpePersistent::TRpePersistent;
     void Clear() override;
 
     // "major.minor" of the library and of the engine, from the engine.
@@ -35,10 +35,10 @@ private:
     int32_t m_major = 0, m_minor = 0, m_release = 0, m_build = 0;
 };
 
-class TRpeReportVersion : public TRpeSubObject
+class TRpeReportVersion : public TRpePersistent
 {
 public:
-    using TRpeSubObject::TRpeSubObject;
+    using TRpePersistent::TRpePersistent;
     uint16_t Major();
     uint16_t Minor();
     QString Letter();
@@ -47,10 +47,10 @@ private:
     bool read(uint16_t &major, uint16_t &minor, QString &letter);
 };
 
-class TRpeWindowsVersion : public TRpeSubObject
+class TRpeWindowsVersion : public TRpePersistent
 {
 public:
-    using TRpeSubObject::TRpeSubObject;
+    using TRpePersistent::TRpePersistent;
     // "3.1", "95", "98", "NT", or "Unknown" on any other system.
     QString Platform() const;
     uint32_t Major() const;

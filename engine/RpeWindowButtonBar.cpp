@@ -27,7 +27,7 @@ int16_t &field(RpeWindowOptions &record, TRpeWindowButtonBar::Option option)
 
 } // namespace
 
-TRpeWindowButtonBar::TRpeWindowButtonBar(TRpe *owner) : TRpeSubObject(owner)
+TRpeWindowButtonBar::TRpeWindowButtonBar(TRpe *owner) : TRpePersistent(owner)
 {
     Clear();
 }

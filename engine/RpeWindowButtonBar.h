@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/RpeOutputOptions.h"
-#include "engine/RpeSubObject.h"
+#include "engine/RpePersistent.h"
 
 #include <array>
 
@@ -9,7 +9,7 @@
 // window-options record, which engine 6 introduced (tooltips came with 7,
 // the launch button with 8): on an older engine an option is kept but never
 // sent.
-class TRpeWindowButtonBar : public TRpeSubObject
+class TRpeWindowButtonBar : public TRpePersistent
 {
 public:
     // In the order of the engine's record.

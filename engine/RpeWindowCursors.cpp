@@ -58,7 +58,7 @@ void setField(RpeTrackCursorInfo &r, TRpeWindowCursors::Area area, int code)
 
 } // namespace
 
-TRpeWindowCursors::TRpeWindowCursors(TRpe *owner) : TRpeSubObject(owner)
+TRpeWindowCursors::TRpeWindowCursors(TRpe *owner) : TRpePersistent(owner)
 {
     Clear();
 }

@@ -1,14 +1,14 @@
 #pragma once
 
 #include "engine/RpeOutputOptions.h"
-#include "engine/RpeSubObject.h"
+#include "engine/RpePersistent.h"
 
 #include <array>
 
 // The mouse cursors of the preview's areas (the component's WindowCursor).
 // Engine 6 introduced them; the on-demand subreport and hyperlink cursors
 // came with engine 8, and older engines keep them without sending them.
-class TRpeWindowCursors : public TRpeSubObject
+class TRpeWindowCursors : public TRpePersistent
 {
 public:
     // In the order of the engine's cursor record.

@@ -1,17 +1,17 @@
 #pragma once
 
 #include "engine/RpeOutputOptions.h"
-#include "engine/RpeSubObject.h"
+#include "engine/RpePersistent.h"
 
 #include <array>
 
 // Position and size of the preview window; -1 lets the system choose. While
 // a free-standing preview is open the getters report its real rectangle, and
 // the setters move or resize an open preview at once.
-class TRpeWindowSize : public TRpeSubObject
+class TRpeWindowSize : public TRpePersistent
 {
 public:
-    using TRpeSubObject::TRpeSubObject;
+    using TRpePersistent::TRpePersistent;
     void Clear() override { m_values.fill(-1); }
 
     int16_t Left() { return value(LeftEdge); }

@@ -1,15 +1,15 @@
 #pragma once
 
 #include "engine/RpeOutputOptions.h"
-#include "engine/RpeSubObject.h"
+#include "engine/RpePersistent.h"
 
 // The preview window's frame. Title and Disabled also act on a window that
 // is already open; the rest reaches the engine as style bits when the next
 // preview opens.
-class TRpeWindowStyle : public TRpeSubObject
+class TRpeWindowStyle : public TRpePersistent
 {
 public:
-    using TRpeSubObject::TRpeSubObject;
+    using TRpePersistent::TRpePersistent;
     // Also frees the MDI host form.
     void Clear() override;
 

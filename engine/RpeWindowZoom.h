@@ -1,15 +1,15 @@
 #pragma once
 
 #include "engine/RpeOutputOptions.h"
-#include "engine/RpeSubObject.h"
+#include "engine/RpePersistent.h"
 
 // The preview's zoom: one of the fitted views, or a percentage. Magnification
 // 0 to 2 stands for the fitted views, 3 to 24 for none, 25 to 400 for a
 // percentage and -1 for not set. An open preview follows at once.
-class TRpeWindowZoom : public TRpeSubObject
+class TRpeWindowZoom : public TRpePersistent
 {
 public:
-    using TRpeSubObject::TRpeSubObject;
+    using TRpePersistent::TRpePersistent;
     void Clear() override
     {
         m_preview = pwDefault;
