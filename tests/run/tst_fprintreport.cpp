@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <QSqlQuery>
 #include <QTest>
 #include <QTimer>
@@ -46,6 +47,7 @@ private slots:
     void everyDemoReportRunsWithItsDefaults();
     void sqlReportShowsItsLastSelect();
     void sqlReportWithoutItsFile();
+    void demoSqlReportShowsPartners();
     void mailHandsTheExportOver();
     void unknownExportFormatRunsNothing();
 
@@ -393,6 +395,40 @@ void TestFPrintReport::sqlReportWithoutItsFile()
     QCOMPARE(DialogHook::shown().size(), 1);
     QCOMPARE(DialogHook::shown().front().text,
              QStringLiteral("Unknown SQL skript %1!").arg(m_data->ReportDir + QStringLiteral("ni.SQL")));
+}
+
+void TestFPrintReport::demoSqlReportShowsPartners()
+{
+    const QString saved = m_folder->file(QStringLiteral("partnerji.xls"));
+    DialogHook::setAnswerer([&](const DialogRequest &request) {
+        if (request.value)
+            *request.value = saved;
+        return MsgResult::None;
+    });
+    TFPrintReport window;
+    QVERIFY(window.Open(6));
+    int rows = 0;
+    QStringList lines;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            auto *viewer = qobject_cast<TfPrintSql *>(w);
+            if (viewer && viewer->isVisible()) {
+                rows = viewer->Grid->model()->rowCount();
+                lines = viewer->ResultLines();
+                viewer->BitBtn1->click();
+                viewer->reject();
+            }
+        }
+    });
+    poll.start(50);
+    window.ui.BPregled->click();
+    QVERIFY(rows > 0);
+    QCOMPARE(lines.size(), rows + 1);
+    const QStringList written = m_folder->readFile(QStringLiteral("partnerji.xls")).split(QStringLiteral("\r\n"),
+                                                                                         Qt::SkipEmptyParts);
+    QCOMPARE(written, lines);
+    QVERIFY(lines.front().contains(QLatin1Char('\t')));
 }
 
 void TestFPrintReport::mailHandsTheExportOver()
