@@ -546,7 +546,7 @@ bool StrToDateValue(const QString &s, QDate &date)
     if (s.size() < 5)
         return false;
     QString rest = s;
-    int y, m, d;
+    int y = 0, m = 0, d = 0;
     if (!numberPart(SplitToken(rest, QStringLiteral(",")), y) || !numberPart(SplitToken(rest, QStringLiteral(",")), m) ||
         !numberPart(firstDigits(rest.trimmed()), d))
         return false;
@@ -559,7 +559,7 @@ bool StrToDateTimeValue(const QString &s, QDateTime &dateTime)
     if (s.size() <= 10)
         return false;
     QString rest = s;
-    int y, mo, d, h, mi, sec, ms;
+    int y = 0, mo = 0, d = 0, h = 0, mi = 0, sec = 0, ms = 0;
     if (!numberPart(SplitToken(rest, QStringLiteral(",")), y) || !numberPart(SplitToken(rest, QStringLiteral(",")), mo))
         return false;
     rest = rest.trimmed();
@@ -605,7 +605,7 @@ bool StrToTimeValue(const QString &s, QTime &time)
         rest = rest.mid(2);
     }
     const QString second = rest.contains(QLatin1Char('.')) ? SplitToken(rest, QStringLiteral(".")) : rest;
-    int h, m, sec;
+    int h = 0, m = 0, sec = 0;
     if (!numberPart(hour, h) || !numberPart(minute, m) || !numberPart(second, sec))
         return false;
     time = QTime(h, m, sec);
