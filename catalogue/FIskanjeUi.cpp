@@ -1,5 +1,7 @@
 #include "catalogue/FIskanjeUi.h"
 
+#include "controls/DataGrid.h"
+
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -67,17 +69,7 @@ void FIskanjeUi::setupUi(QDialog *dialog)
     middle->addWidget(LBSort);
 
     auto *gridColumn = new QVBoxLayout;
-    DBGrid1 = new QTableView(dialog);
-    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
-    DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
-    DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    DBGrid1->setWordWrap(false);
-    DBGrid1->setTabKeyNavigation(false);
-    DBGrid1->verticalHeader()->hide();
-    DBGrid1->verticalHeader()->setDefaultSectionSize(DBGrid1->fontMetrics().height() + 6);
-    DBGrid1->horizontalHeader()->setHighlightSections(false);
-    DBGrid1->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    DBGrid1 = NewDataGrid(dialog, QStringLiteral("DBGrid1"));
     gridColumn->addWidget(DBGrid1, 1);
 
     auto *navigator = new QHBoxLayout;

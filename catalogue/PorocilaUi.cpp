@@ -1,5 +1,7 @@
 #include "catalogue/PorocilaUi.h"
 
+#include "controls/DataGrid.h"
+
 #include "controls/XPanel.h"
 
 #include <QAction>
@@ -22,19 +24,7 @@ QAction *namedAction(QObject *parent, const char *name, const QString &text)
 
 QTableView *grid(QWidget *parent, const char *name)
 {
-    auto *g = new QTableView(parent);
-    g->setObjectName(QLatin1String(name));
-    g->setSelectionBehavior(QAbstractItemView::SelectRows);
-    g->setSelectionMode(QAbstractItemView::SingleSelection);
-    g->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    g->setAlternatingRowColors(false);
-    g->setWordWrap(false);
-    g->setTabKeyNavigation(false);
-    g->verticalHeader()->hide();
-    g->verticalHeader()->setDefaultSectionSize(g->fontMetrics().height() + 6);
-    g->horizontalHeader()->setHighlightSections(false);
-    g->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    return g;
+    return NewDataGrid(parent, QLatin1String(name));
 }
 
 QPushButton *hiddenButton(QWidget *parent, const char *name, const QString &text)

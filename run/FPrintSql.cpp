@@ -1,5 +1,6 @@
 #include "run/FPrintSql.h"
 
+#include "controls/DataGrid.h"
 #include "controls/DataSetGridModel.h"
 #include "data/Field.h"
 #include "shell/Errors.h"
@@ -38,10 +39,7 @@ TfPrintSql::TfPrintSql(QWidget *parent) : QDialog(parent)
 
     auto *body = new QHBoxLayout;
     outer->addLayout(body, 1);
-    Grid = new QTableView(this);
-    Grid->setObjectName(QStringLiteral("qResult"));
-    Grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    Grid->verticalHeader()->hide();
+    Grid = NewDataGrid(this, QStringLiteral("qResult"));
     body->addWidget(Grid, 1);
     auto *panel = new QVBoxLayout;
     panel->setContentsMargins(6, 6, 6, 6);
