@@ -53,7 +53,7 @@ protected:
     virtual bool readItem(int i) = 0;
     virtual void clearItem() = 0;
     // Not while loading, nor without an existing report file.
-    bool canSelect() const;
+    virtual bool canSelect() const;
     // "Tables[2].SetName <RpeSetNthTableLocation>"
     QString itemContext(const QString &operation, const char *entryPoint) const;
     // "Tables.SetIndex <RpeGetNthTableLocation>"

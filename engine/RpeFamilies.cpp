@@ -964,3 +964,259 @@ void TRpeSessionInfo::clearItem()
     m_userId.clear();
     m_password.clear();
 }
+
+// ---- Section and area formats ----
+
+TRpeFormatBase::TRpeFormatBase(TRpe *owner, const QString &familyName, bool area)
+    : TRpePersistent(owner), m_familyName(familyName), m_area(area)
+{
+}
+
+void TRpeFormatBase::setName(const QString &name)
+{
+    int16_t c = 0;
+    if (!RpeUtl::StrToSectionCode(name, c)) {
+        Rpe->ComponentError(360, QStringLiteral("%1 := %2").arg(m_familyName, name));
+        return;
+    }
+    m_name = name;
+}
+
+bool TRpeFormatBase::code(int16_t &sectionCode, const QString &operation)
+{
+    if (m_name.isEmpty() || !Rpe->JobReady(0))
+        return false;
+    if (RpeUtl::StrToSectionCode(m_name, sectionCode))
+        return true;
+    Rpe->ComponentError(360, QStringLiteral("%1.%2 <StrToSectionCode>").arg(m_familyName, operation));
+    return false;
+}
+
+bool TRpeFormatBase::read(RpeSectionOptions &o, const QString &operation)
+{
+    int16_t c = 0;
+    if (!code(c, operation))
+        return false;
+    o = RpeSectionOptions{};
+    o.StructSize = sizeof o;
+    Rpe->UseHandle();
+    if (m_area ? dyn::RpeGetAreaFormat(Rpe->JobNumber(), c, &o) : dyn::RpeGetSectionFormat(Rpe->JobNumber(), c, &o))
+        return true;
+    Rpe->EngineError(QStringLiteral("%1.%2 <%3>")
+                         .arg(m_familyName, operation,
+                              QLatin1String(m_area ? "RpeGetAreaFormat" : "RpeGetSectionFormat")),
+                     Rpe->IgnoreRPEBugs() ? Rpe->rpeBugCodes() : QList<int>());
+    return false;
+}
+
+void TRpeFormatBase::write(RpeSectionOptions &o, const QString &operation)
+{
+    int16_t c = 0;
+    if (!code(c, operation))
+        return;
+    Rpe->UseHandle();
+    if (!(m_area ? dyn::RpeSetAreaFormat(Rpe->JobNumber(), c, &o) : dyn::RpeSetSectionFormat(Rpe->JobNumber(), c, &o)))
+        Rpe->EngineError(QStringLiteral("%1.%2 <%3>")
+                             .arg(m_familyName, operation,
+                                  QLatin1String(m_area ? "RpeSetAreaFormat" : "RpeSetSectionFormat")),
+                         Rpe->IgnoreRPEBugs() ? Rpe->rpeBugCodes() : QList<int>());
+}
+
+namespace {
+// The record field of a switch; Suppress and Hide are stored inverted.
+int16_t &formatField(RpeSectionOptions &o, TRpeFormatBase::Option option, bool &inverted)
+{
+    inverted = option == TRpeFormatBase::Suppress || option == TRpeFormatBase::Hide;
+    switch (option) {
+    case TRpeFormatBase::Suppress: return o.Visible;
+    case TRpeFormatBase::NewPageBefore: return o.NewPageBefore;
+    case TRpeFormatBase::NewPageAfter: return o.NewPageAfter;
+    case TRpeFormatBase::KeepTogether: return o.KeepTogether;
+    case TRpeFormatBase::SuppressBlankSection: return o.SuppressBlankSection;
+    case TRpeFormatBase::ResetPageNAfter: return o.ResetPageNAfter;
+    case TRpeFormatBase::PrintAtBottomOfPage: return o.PrintAtBottomOfPage;
+    case TRpeFormatBase::UnderlaySection: return o.UnderlaySection;
+    case TRpeFormatBase::FreeFormPlacement: return o.FreeFormPlacement;
+    case TRpeFormatBase::Hide: return o.ShowArea;
+    case TRpeFormatBase::ReserveMinimumPageFooter: return o.ReserveMinimumPageFooter;
+    }
+    return o.Visible;
+}
+} // namespace
+
+bool TRpeFormatBase::value(Option option)
+{
+    RpeSectionOptions o;
+    if (!read(o, QStringLiteral("Get")))
+        return false;
+    bool inverted = false;
+    const bool on = formatField(o, option, inverted) != 0;
+    return inverted ? !on : on;
+}
+
+void TRpeFormatBase::setValue(Option option, bool on)
+{
+    RpeSectionOptions o;
+    if (!read(o, QStringLiteral("Set")))
+        return;
+    bool inverted = false;
+    int16_t &field = formatField(o, option, inverted);
+    const int16_t wanted = (inverted ? !on : on) ? 1 : 0;
+    if ((field != 0) == (wanted != 0))
+        return;
+    field = wanted;
+    write(o, QStringLiteral("Set"));
+}
+
+uint32_t TRpeFormatBase::BackgroundColor()
+{
+    RpeSectionOptions o;
+    return read(o, QStringLiteral("GetBackgroundColor")) ? uint32_t(o.BackgroundColor) : 0;
+}
+
+void TRpeFormatBase::setBackgroundColor(uint32_t color)
+{
+    RpeSectionOptions o;
+    if (!read(o, QStringLiteral("SetBackgroundColor")) || o.BackgroundColor == color)
+        return;
+    o.BackgroundColor = color;
+    write(o, QStringLiteral("SetBackgroundColor"));
+}
+
+QString TRpeFormatBase::Formula(int formulaName)
+{
+    int16_t c = 0;
+    if (!code(c, QStringLiteral("Formulas")))
+        return {};
+    RpeTextHandle handle = nullptr;
+    int16_t length = 0;
+    Rpe->UseHandle();
+    const RpeBool ok = m_area ? dyn::RpeGetAreaFormatFormula(Rpe->JobNumber(), c, int16_t(formulaName), &handle, &length)
+                              : dyn::RpeGetSectionFormatFormula(Rpe->JobNumber(), c, int16_t(formulaName), &handle,
+                                                                &length);
+    if (!ok) {
+        Rpe->EngineError(QStringLiteral("%1.Formulas <%2>")
+                             .arg(m_familyName, QLatin1String(m_area ? "RpeGetAreaFormatFormula"
+                                                                     : "RpeGetSectionFormatFormula")));
+        return {};
+    }
+    return take(handle);
+}
+
+void TRpeFormatBase::setFormula(int formulaName, const QString &text)
+{
+    if (Formula(formulaName) == text)
+        return;
+    int16_t c = 0;
+    if (!code(c, QStringLiteral("Formulas")))
+        return;
+    const QByteArray bytes = text.toUtf8();
+    Rpe->UseHandle();
+    const RpeBool ok = m_area ? dyn::RpeSetAreaFormatFormula(Rpe->JobNumber(), c, int16_t(formulaName), bytes.constData())
+                              : dyn::RpeSetSectionFormatFormula(Rpe->JobNumber(), c, int16_t(formulaName),
+                                                                bytes.constData());
+    if (!ok)
+        Rpe->EngineError(QStringLiteral("%1.Formulas <%2>")
+                             .arg(m_familyName, QLatin1String(m_area ? "RpeSetAreaFormatFormula"
+                                                                     : "RpeSetSectionFormatFormula")));
+}
+
+int TRpeAreaFormat::NSections()
+{
+    int16_t c = 0;
+    if (m_name.isEmpty() || !Rpe->JobReady(0) || !RpeUtl::StrToSectionCode(m_name, c))
+        return 0;
+    Rpe->UseHandle();
+    const int16_t n = dyn::RpeGetNSectionsInArea(Rpe->JobNumber(), c);
+    if (n < 0) {
+        Rpe->EngineError(QStringLiteral("AreaFormat.NSections <RpeGetNSectionsInArea>"));
+        return 0;
+    }
+    return n;
+}
+
+// ---- Section font ----
+
+void TRpeSectionFont::Clear()
+{
+    Section.clear();
+    ScopeCode = AllObjects;
+    Name.clear();
+    Pitch = Family = CharSet = Size = Weight = 0;
+    Italic = Underlined = StrikeThrough = false;
+}
+
+bool TRpeSectionFont::Send()
+{
+    int16_t c = 0;
+    if (Section.isEmpty() || !Rpe->JobReady(0))
+        return false;
+    if (!RpeUtl::StrToSectionCode(Section, c)) {
+        Rpe->ComponentError(360, QStringLiteral("SectionFont.Send <StrToSectionCode>"));
+        return false;
+    }
+    const QByteArray face = Name.toUtf8();
+    Rpe->UseHandle();
+    if (!dyn::RpeSetFont(Rpe->JobNumber(), c, int16_t(ScopeCode), face.constData(), int16_t(Family), int16_t(Pitch),
+                         int16_t(CharSet), int16_t(Size), Italic ? 1 : 0, Underlined ? 1 : 0, StrikeThrough ? 1 : 0,
+                         int16_t(Weight))) {
+        Rpe->EngineError(QStringLiteral("SectionFont.Send <RpeSetFont>"));
+        return false;
+    }
+    return true;
+}
+
+// ---- Servers logged on ----
+
+TRpeLogOnServer::TRpeLogOnServer(TRpe *owner) : TRpeContainer(owner, QStringLiteral("LogOnServer")) {}
+
+void TRpeLogOnServer::Clear()
+{
+    TRpeContainer::Clear();
+    m_servers.clear();
+}
+
+bool TRpeLogOnServer::canSelect() const
+{
+    return !Rpe->isLoading();
+}
+
+int TRpeLogOnServer::Add(const Server &server)
+{
+    m_servers << server;
+    return int(m_servers.size()) - 1;
+}
+
+bool TRpeLogOnServer::readItem(int i)
+{
+    if (i >= m_servers.size()) {
+        Rpe->ComponentError(116, QStringLiteral("LogOnServer[%1]").arg(i));
+        return false;
+    }
+    // A server entry is about the engine, not a report: the engine opens.
+    if (!Rpe->OpenPrintEngine())
+        return false;
+    m_item = m_servers.at(i);
+    return true;
+}
+
+bool TRpeLogOnServer::LogOff()
+{
+    if (m_number < 0 || m_number >= m_servers.size() || !Rpe->OpenPrintEngine())
+        return false;
+    RpeLogOnInfo info{};
+    info.StructSize = sizeof info;
+    RpeText::put(info.ServerName, m_item.ServerName);
+    RpeText::put(info.DatabaseName, m_item.DatabaseName);
+    RpeText::put(info.UserID, m_item.UserID);
+    RpeText::put(info.Password, m_item.Password);
+    const QByteArray dll = m_item.DLLName.toUtf8();
+    Rpe->UseHandle();
+    if (!dyn::RpeLogOffServer(dll.constData(), &info)) {
+        Rpe->EngineError(QStringLiteral("LogOnServer[%1].LogOff <RpeLogOffServer>").arg(m_number));
+        return false;
+    }
+    m_servers[m_number].LoggedOn = false;
+    m_item.LoggedOn = false;
+    return true;
+}

@@ -545,6 +545,111 @@ private:
     QString m_userId, m_password;
 };
 
+// ---- Section and area formats, section fonts ----
+
+// The format switches of a section (by its name, "GH1b") or of a whole area
+// (by the area's name, "GH1"), each pushed with read-compare-write.
+class TRpeFormatBase : public TRpePersistent
+{
+public:
+    enum Option {
+        Suppress,
+        NewPageBefore,
+        NewPageAfter,
+        KeepTogether,
+        SuppressBlankSection,
+        ResetPageNAfter,
+        PrintAtBottomOfPage,
+        UnderlaySection,
+        FreeFormPlacement,
+        Hide,
+        ReserveMinimumPageFooter
+    };
+    TRpeFormatBase(TRpe *owner, const QString &familyName, bool area);
+    void Clear() override { m_name.clear(); }
+    bool value(Option option);
+    void setValue(Option option, bool on);
+    uint32_t BackgroundColor();
+    void setBackgroundColor(uint32_t color);
+    // The conditional formula of a switch (RPE_FFN_...).
+    QString Formula(int formulaName);
+    void setFormula(int formulaName, const QString &text);
+
+protected:
+    // An unknown name is error 360.
+    void setName(const QString &name);
+    QString m_name;
+
+private:
+    bool code(int16_t &sectionCode, const QString &operation);
+    bool read(RpeSectionOptions &o, const QString &operation);
+    void write(RpeSectionOptions &o, const QString &operation);
+    QString m_familyName;
+    bool m_area;
+};
+
+class TRpeSectionFormat : public TRpeFormatBase
+{
+public:
+    explicit TRpeSectionFormat(TRpe *owner) : TRpeFormatBase(owner, QStringLiteral("SectionFormat"), false) {}
+    QString Section() const { return m_name; }
+    void setSection(const QString &name) { setName(name); }
+};
+
+class TRpeAreaFormat : public TRpeFormatBase
+{
+public:
+    explicit TRpeAreaFormat(TRpe *owner) : TRpeFormatBase(owner, QStringLiteral("AreaFormat"), true) {}
+    QString Area() const { return m_name; }
+    void setArea(const QString &name) { setName(name); }
+    int NSections();
+};
+
+// The font of the objects of a section; the engine only takes it.
+class TRpeSectionFont : public TRpePersistent
+{
+public:
+    enum Scope { FieldObjects = 1, TextObjects = 2, AllObjects = 3 };
+    using TRpePersistent::TRpePersistent;
+    void Clear() override;
+    // Sends the whole font to the section; false when nothing was sent.
+    bool Send();
+
+    QString Section;
+    Scope ScopeCode = AllObjects;
+    QString Name;
+    int Pitch = 0, Family = 0, CharSet = 0, Size = 0, Weight = 0;
+    bool Italic = false, Underlined = false, StrikeThrough = false;
+};
+
+// Servers the program logged on to, kept by the component; an entry can be
+// logged off again.
+class TRpeLogOnServer : public TRpeContainer
+{
+public:
+    struct Server
+    {
+        QString ServerName, UserID, Password, DatabaseName, DLLName;
+        bool LoggedOn = false;
+    };
+    explicit TRpeLogOnServer(TRpe *owner);
+    void Clear() override;
+    int Count() override { return int(m_servers.size()); }
+    int Add(const Server &server);
+    const Server &Item() const { return m_item; }
+    bool LogOff();
+
+protected:
+    // The list needs no report.
+    bool canSelect() const override;
+    bool readItem(int i) override;
+    void clearItem() override { m_item = Server(); }
+
+private:
+    QList<Server> m_servers;
+    Server m_item;
+};
+
 // Families whose properties the system never reads or writes; the component
 // owns and clears them.
 #define RPE_UNUSED_FAMILY(Name)                                                                                        \
@@ -553,9 +658,5 @@ private:
     public:                                                                                                            \
         using TRpePersistent::TRpePersistent;                                                                            \
     };
-RPE_UNUSED_FAMILY(TRpeSectionFormat)
-RPE_UNUSED_FAMILY(TRpeAreaFormat)
-RPE_UNUSED_FAMILY(TRpeSectionFont)
-RPE_UNUSED_FAMILY(TRpeLogOnServer)
 RPE_UNUSED_FAMILY(TRpeRecords)
 #undef RPE_UNUSED_FAMILY

@@ -308,6 +308,29 @@ void TestRpeFamilies::reportWideRecords()
     size->setHeight(600);
     QCOMPARE(size->Height(), 600);
 
+    TRpeSectionFormat *format = job->SectionFormat();
+    format->setSection(QStringLiteral("PH"));
+    QVERIFY(!format->value(TRpeFormatBase::Suppress));
+    format->setValue(TRpeFormatBase::Suppress, true);
+    QVERIFY(format->value(TRpeFormatBase::Suppress));
+    TRpeAreaFormat *area = job->AreaFormat();
+    area->setArea(QStringLiteral("GH1"));
+    QCOMPARE(area->NSections(), 1);
+    TRpeSectionFont *font = job->SectionFont();
+    font->Section = QStringLiteral("D");
+    font->Name = QStringLiteral("DejaVu Sans");
+    font->Size = 8;
+    QVERIFY(font->Send());
+
+    TRpeLogOnServer *servers = job->LogOnServer();
+    QCOMPARE(servers->Add({QStringLiteral("LB"), QStringLiteral("ovo"), QString(), QString(), QStringLiteral("rpedb"),
+                           true}),
+             0);
+    servers->setNumber(0);
+    QCOMPARE(servers->Item().ServerName, QStringLiteral("LB"));
+    QVERIFY(servers->LogOff());
+    QVERIFY(!servers->Item().LoggedOn);
+
     // Sessions are a feature the engine does not have: it says so.
     int reported = 0;
     QString text;
