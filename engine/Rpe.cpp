@@ -5,7 +5,6 @@
 #include "engine/RpeMessageBox.h"
 #include "engine/RpeMdiHost.h"
 #include "engine/RpeUtl.h"
-#include "printengine/RpeTextHandle.h"
 #include "shell/Abort.h"
 #include "shell/ShellOpen.h"
 
@@ -404,15 +403,6 @@ bool TRpe::engineReadyForGet()
     return m_jobNumber > 0;
 }
 
-QString TRpe::takeText(RpeTextHandle handle) const
-{
-    const char *text = rpeTextHandleLock(handle);
-    const QString result = QString::fromUtf8(text ? text : "");
-    rpeTextHandleUnlock(handle);
-    rpeTextHandleFree(handle);
-    return result;
-}
-
 // ---- Properties held by the engine ----
 
 void TRpe::setReportName(const QString &name)
@@ -438,7 +428,7 @@ QString TRpe::ReportTitle()
             EngineError(QStringLiteral("GetReportTitle <RpeGetReportTitle>"));
             return m_reportTitle;
         }
-        m_reportTitle = takeText(handle);
+        m_reportTitle = RpeText::take(handle);
     }
     return m_reportTitle;
 }
@@ -455,7 +445,7 @@ void TRpe::setReportTitle(const QString &title)
         EngineError(QStringLiteral("SetReportTitle <RpeGetReportTitle>"));
         return;
     }
-    if (takeText(handle) == title)
+    if (RpeText::take(handle) == title)
         return;
     const QByteArray text = title.toUtf8();
     UseHandle();
@@ -1251,7 +1241,7 @@ TRpeErrorResult TRpe::HandleError(const TRpeFailure &given)
                 int16_t length = 0;
                 UseHandle();
                 const bool ok = dyn::RpeGetErrorText(job, &handle, &length) != 0;
-                const QString engineText = ok ? takeText(handle) : QString();
+                const QString engineText = ok ? RpeText::take(handle) : QString();
                 text = engineText.isEmpty()
                            ? componentErrorText(130)
                            : RpeUtl::NormalizeLineBreaks(engineText + QStringLiteral("\r\n") + failure.context);

@@ -191,8 +191,6 @@ public:
     bool JobReady(int i = 0);
     // Selects report i of the job list (0 = main), opening its job.
     void selectJob(int i);
-    // The text of an engine text handle, which it frees.
-    QString takeText(RpeTextHandle handle) const;
     // The MDI child form the preview lives in, if one was made.
     RpeMdiHost *mdiHost() const { return m_mdiHost; }
     void freeMdiHost();

@@ -1,6 +1,7 @@
 #include "engine/RpePrinter.h"
 
 #include "engine/Rpe.h"
+#include "engine/RpeContainer.h"
 #include "engine/RpeDynamic.h"
 #include "engine/RpePrintOptions.h"
 #include "engine/RpeSystemPrinter.h"
@@ -43,9 +44,9 @@ bool TRpePrinter::readSelected(RpeDeviceMode &mode, QString &driver, QString &na
     if (!dyn::RpeGetSelectedPrinter(Rpe->PrintJobs(0), &texts[0], &lengths[0], &texts[1], &lengths[1],
                                     &texts[2], &lengths[2], &mode))
         return false;
-    driver = Rpe->takeText(texts[0]);
-    name = Rpe->takeText(texts[1]);
-    port = Rpe->takeText(texts[2]);
+    driver = RpeText::take(texts[0]);
+    name = RpeText::take(texts[1]);
+    port = RpeText::take(texts[2]);
     return true;
 }
 

@@ -42,27 +42,6 @@ const int FirstLeft = 120;
 const int SecondLeft = 250;
 const int RowHeight = 27;
 
-// A key is written into a condition as a number when it is one, else as a
-// quoted literal, so that no key text can change the statement.
-QString keyLiteral(const QString &key, bool text)
-{
-    bool numeric = false;
-    key.trimmed().toDouble(&numeric);
-    if (!text && numeric)
-        return key.trimmed();
-    return QLatin1Char('\'') + SqlEscape(key) + QLatin1Char('\'');
-}
-
-void saveLines(const QString &file, const QStringList &lines)
-{
-    QFile f(file);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
-        throw EInOutError(QStringLiteral("Ne morem pisati datoteke %1.").arg(file));
-    QTextStream out(&f);
-    for (const QString &line : lines)
-        out << line << '\n';
-}
-
 } // namespace
 
 TFPrintReport::TFPrintReport(QWidget *parent) : QDialog(parent)
@@ -298,7 +277,7 @@ QComboBox *TFPrintReport::createKeyList(const ReportParameter &row, int left, in
 QString TFPrintReport::GetDefaultText(const QString &table, const QString &keyColumn, const QString &keyType,
                                       const QString &filter, const QString &key, const QString &descriptionColumn)
 {
-    QString where = keyColumn + QLatin1Char('=') + keyLiteral(key, keyType == QLatin1String("S"));
+    QString where = keyColumn + QLatin1Char('=') + ReportParameters::KeyLiteral(key, keyType == QLatin1String("S"));
     if (!filter.trimmed().isEmpty())
         where += QStringLiteral(" AND ") + filter;
     return LookupString(QStringLiteral("LB"), table, descriptionColumn, where);
@@ -332,14 +311,6 @@ void TFPrintReport::SelectByKey(QComboBox *list, const QString &key)
 }
 
 // ---- Reading the inputs ----
-
-QWidget *TFPrintReport::control(const QString &name) const
-{
-    for (QWidget *w : m_controls)
-        if (w->objectName() == name)
-            return w;
-    return nullptr;
-}
 
 ParameterInput TFPrintReport::FindData(qint64 parameterId, const QString &dataType, int op, const QString &source)
 {
@@ -476,12 +447,12 @@ bool TFPrintReport::ExecuteReport()
     }
     m_job->WindowStyle()->setTitle(m_title);
     RetrieveFormulas();
-    saveLines(SqlLogDir() + QStringLiteral("Formula.log"), m_job->Selection()->Formula());
+    SaveLog(SqlLogDir() + QStringLiteral("Formula.log"), m_job->Selection()->Formula());
     if (m_hasScript && QFileInfo(m_scriptFile).isFile())
         RunScript(m_scriptFile);
     handleReportTables();
     if (m_job->SQL()->Retrieve())
-        saveLines(SqlLogDir() + QStringLiteral("Sql.log"), m_job->SQL()->Query());
+        SaveLog(SqlLogDir() + QStringLiteral("Sql.log"), m_job->SQL()->Query());
     // The engine reports the start of a job to the preview only; printed and
     // exported runs are logged here, just before they start.
     if (m_job->Output() != toWindow)
@@ -555,7 +526,6 @@ QString TFPrintReport::RunScript(const QString &file)
 void TFPrintReport::enterList(QComboBox *list)
 {
     const QString name = list->objectName();
-    m_currentListName = name;
     if (!m_lookupTables.contains(name) || m_currentList == list)
         return;
     m_currentList = list;
@@ -572,14 +542,8 @@ void TFPrintReport::leaveList(QComboBox *list)
 {
     const QString capture = list->property("capture").toString();
     if (capture == QLatin1String("POG")) {
-        m_state.contract = list->currentIndex() >= 0 ? list->currentData(KeyRole).toString() : QString();
-        if (!m_state.contract.isEmpty()) {
-            try {
-                m_state.person = LookupString(QStringLiteral("LB"), QStringLiteral("POG"), QStringLiteral("SFOSB"),
-                                              QStringLiteral("IDPOG=") + keyLiteral(m_state.contract, false));
-            } catch (const std::exception &) {
-            }
-        }
+        ReportParameters::TakeContract(
+            list->currentIndex() >= 0 ? list->currentData(KeyRole).toString() : QString(), m_state);
     } else if (capture == QLatin1String("OSB")) {
         m_state.person = list->currentIndex() >= 0 ? list->currentData(KeyRole).toString() : QString();
     }
@@ -745,7 +709,7 @@ void TFPrintReport::SendMail()
     QString address, name;
     if (!m_state.person.trimmed().isEmpty()) {
         auto person = OpenQuery(QStringLiteral("LB"), QStringLiteral("OSB"), QStringLiteral("EMAIL, EML, NZV, IME"),
-                                QStringLiteral("SFOSB=") + keyLiteral(m_state.person, false));
+                                QStringLiteral("SFOSB=") + ReportParameters::KeyLiteral(m_state.person, false));
         if (!person->NoRows()) {
             address = person->fieldByName(QStringLiteral("EMAIL"))->asString().trimmed();
             if (address.isEmpty())

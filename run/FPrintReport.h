@@ -87,7 +87,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    QWidget *control(const QString &name) const;
     QComboBox *createKeyList(const ReportParameter &row, int left, int width, bool first);
     void enterList(QComboBox *list);
     void leaveList(QComboBox *list);
@@ -103,7 +102,6 @@ private:
     QList<ReportParameter> m_rows;
     QMap<QString, QString> m_lookupTables, m_keyColumns, m_descriptionColumns;
     QPointer<QComboBox> m_currentList;
-    QString m_currentListName;
     ReportParameters::RunState m_state;
     // The formula values; its company lines are read once per window.
     ReportFormulas m_formulas;

@@ -50,19 +50,9 @@ QString MultiLine(const QStringList &lines)
     return parts.join(QStringLiteral("+Chr(13)+"));
 }
 
-QString DateLong(const QDate &date)
-{
-    return FormulaDate(date);
-}
-
 QString DateShort(const QDate &date)
 {
     return QStringLiteral("Date(%1,%2,%3)").arg(date.year()).arg(date.month()).arg(date.day());
-}
-
-QString Number(double value)
-{
-    return FloatToSql(value);
 }
 
 } // namespace FormulaText
@@ -107,11 +97,11 @@ QString ReportFormulas::formulaValue(const QString &name, const QString &text, b
     if (up == QLatin1String("F_IDOBD"))
         return QString::number(GetIdObd());
     if (up == QLatin1String("F_DANOBD"))
-        return DateLong(GetDanObd());
+        return FormulaDate(GetDanObd());
     if (up == QLatin1String("F_DANVLN"))
-        return DateLong(GetLastVlnDate());
+        return FormulaDate(GetLastVlnDate());
     if (up == QLatin1String("F_DANTCN"))
-        return DateLong(GetLastTcnDate(GetDatumTecaj()));
+        return FormulaDate(GetLastTcnDate(GetDatumTecaj()));
     if (up == QLatin1String("F_VLT"))
         return GetFeuroobdBool() ? QStringLiteral("'EUR'") : QStringLiteral("'SIT'");
     if (up.startsWith(QLatin1String("F_TECAJ_"))) {
@@ -126,7 +116,7 @@ QString ReportFormulas::formulaValue(const QString &name, const QString &text, b
     if (up == QLatin1String("UPORABNIK"))
         return FormulaString(D->User);
     if (up.startsWith(QLatin1String("TECAJ_")))
-        return Number(GetTecaj(name));
+        return FloatToSql(GetTecaj(name));
     if (up.startsWith(QLatin1String("TCN_DATE_")) && !reportDate.isEmpty()) {
         const QDate date = reportDateValue();
         if (up == QLatin1String("TCN_DATE_BEGIN_MONTH"))
@@ -212,11 +202,16 @@ bool ReportFormulas::GetFeuroobdBoolEs()
     return GetFeuroobdBool() && !GetFeuroobdBoolEe();
 }
 
+qint64 ReportFormulas::IdObdAt(const QDate &date)
+{
+    return LookupIntegerOf(LB, QStringLiteral("OBD"), QStringLiteral("MAXID"), QStringLiteral("Max(IDOBD) AS MAXID"),
+                           QStringLiteral("DAN<=") + SqlDate(date));
+}
+
 qint64 ReportFormulas::GetIdObd()
 {
     EnsureReportDate();
-    return LookupIntegerOf(LB, QStringLiteral("OBD"), QStringLiteral("MAXID"), QStringLiteral("Max(IDOBD) AS MAXID"),
-                           upToDate(reportDateValue()));
+    return IdObdAt(reportDateValue());
 }
 
 QDate ReportFormulas::GetDanObd()

@@ -17,12 +17,8 @@ QString FormulaString(const QString &text);
 // A line may already hold the break mark '+Chr(13)+' (key-list descriptions):
 // it stays a break, everything around it is escaped.
 QString MultiLine(const QStringList &lines);
-// Date(2004,05,07)
-QString DateLong(const QDate &date);
-// Date(2004,5,7)
+// Date(2004,5,7); the two-digit spelling is FormulaDate, numbers FloatToSql.
 QString DateShort(const QDate &date);
-// 1234.5000
-QString Number(double value);
 } // namespace FormulaText
 
 // One formula of the report as the print job lists it, in index order. A
@@ -69,6 +65,8 @@ public:
     bool GetFeuroobdBoolEs();
     bool GetFeuroobdBoolEe();
     qint64 GetIdObd();
+    // The accounting period of a day: the greatest IDOBD starting on or before it; 0 when none.
+    static qint64 IdObdAt(const QDate &date);
     QDate GetDanObd();
     QDate GetLastVlnDate();
     QDate GetDatumTecaj();

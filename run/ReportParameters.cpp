@@ -2,6 +2,8 @@
 
 #include "data/DataSet.h"
 #include "data/Field.h"
+#include "engine/RpeUtl.h"
+#include "run/ReportFormulas.h"
 #include "shell/Data.h"
 #include "shell/DbShortcuts.h"
 #include "shell/Formats.h"
@@ -10,7 +12,6 @@
 #include "shell/Utils.h"
 
 #include <QDate>
-#include <QRegularExpression>
 
 namespace ReportParameters {
 
@@ -107,11 +108,8 @@ QString FillDefault(const QString &value)
         return D->User;
     if (macro == QLatin1String("|UPORABNIKIME|"))
         return D->UserFullName;
-    if (macro == QLatin1String("|IDOBD|")) {
-        const qint64 id = LookupInteger(QStringLiteral("LB"), QStringLiteral("OBD"), QStringLiteral("Max(IDOBD) AS MAXID"),
-                                        QStringLiteral("DAN<=") + SqlDateFromText(D->TodayText));
-        return QString::number(id);
-    }
+    if (macro == QLatin1String("|IDOBD|"))
+        return QString::number(ReportFormulas::IdObdAt(today.isValid() ? today : QDate::currentDate()));
     if (macro == QLatin1String("|OBD|"))
         return LookupString(QStringLiteral("LB"), QStringLiteral("ZDN"), QStringLiteral("IDOBD"),
                             QStringLiteral("SFDJV='L'"));
@@ -123,19 +121,13 @@ QString FillDefault(const QString &value)
 QString ConvertFilterValue(const QString &value, const QString &dataType)
 {
     switch (typeCode(dataType).unicode()) {
-    case 'D': {
-        const QDate d = dateOrToday(value);
-        return QStringLiteral("Date(%1,%2,%3)")
-            .arg(d.year(), 4, 10, QLatin1Char('0'))
-            .arg(d.month(), 2, 10, QLatin1Char('0'))
-            .arg(d.day(), 2, 10, QLatin1Char('0'));
-    }
+    case 'D':
+        return FormulaDate(dateOrToday(value));
     case 'K':
     case 'S':
-        // A quote inside would end the literal early and let the rest of the
-        // value act as formula text; the formula language doubles it.
-        return QLatin1Char('\'') + QString(value).replace(QLatin1Char('\''), QLatin1String("''")) +
-               QLatin1Char('\'');
+        // Quotes inside are doubled: a single one would end the literal early
+        // and let the rest of the value act as formula text.
+        return FormulaText::FormulaString(value);
     case 'N':
     case 'T':
         return value;
@@ -147,13 +139,8 @@ QString ConvertFilterValue(const QString &value, const QString &dataType)
 QString ConvertParameterValue(const QString &value, const QString &dataType)
 {
     switch (typeCode(dataType).unicode()) {
-    case 'D': {
-        const QDate d = dateOrToday(value);
-        return QStringLiteral("%1,%2,%3")
-            .arg(d.year(), 4, 10, QLatin1Char('0'))
-            .arg(d.month(), 2, 10, QLatin1Char('0'))
-            .arg(d.day(), 2, 10, QLatin1Char('0'));
-    }
+    case 'D':
+        return RpeUtl::DateToText(dateOrToday(value));
     case 'K':
     case 'S':
     case 'N':
@@ -172,9 +159,7 @@ QString ReplaceFilter(const QString &description)
 QString ZamenjajSpremenljivkeVSelectionu(const QString &filter)
 {
     const QDate today = QDate::currentDate();
-    auto quoted = [](const QString &v) {
-        return QLatin1Char('\'') + QString(v).replace(QLatin1Char('\''), QLatin1String("''")) + QLatin1Char('\'');
-    };
+    const auto quoted = FormulaText::FormulaString;
     QString result = filter;
     result.replace(QStringLiteral("|DATUM|"), quoted(today.toString(QStringLiteral("dd.MM.yyyy"))), Qt::CaseInsensitive);
     result.replace(QStringLiteral("|KDATUM|"), quoted(D->TodayText), Qt::CaseInsensitive);
@@ -223,23 +208,36 @@ QString Condition(const ReportParameter &row, const QString &first, const QStrin
     }
 }
 
+QString KeyLiteral(const QString &key, bool text)
+{
+    bool numeric = false;
+    key.trimmed().toDouble(&numeric);
+    if (!text && numeric)
+        return key.trimmed();
+    return QLatin1Char('\'') + SqlEscape(key) + QLatin1Char('\'');
+}
+
+void TakeContract(const QString &contract, RunState &state)
+{
+    state.contract = contract;
+    // Only a number can name a contract; anything else finds no person.
+    bool numeric = false;
+    contract.toLongLong(&numeric);
+    if (!numeric)
+        return;
+    try {
+        state.person = LookupString(QStringLiteral("LB"), QStringLiteral("POG"), QStringLiteral("SFOSB"),
+                                    QStringLiteral("IDPOG=") + contract);
+    } catch (const std::exception &) {
+        // The person keeps its old value.
+    }
+}
+
 void CheckpogOsbFilter(const QString &field, const QString &value, RunState &state)
 {
     const QString upper = field.toUpper();
-    if (upper.contains(QLatin1String(".IDPOG"))) {
-        state.contract = beforeComma(value);
-        // Only a number can name a contract; anything else finds no person.
-        bool numeric = false;
-        state.contract.toLongLong(&numeric);
-        if (numeric) {
-            try {
-                state.person = LookupString(QStringLiteral("LB"), QStringLiteral("POG"), QStringLiteral("SFOSB"),
-                                            QStringLiteral("IDPOG=") + state.contract);
-            } catch (const std::exception &) {
-                // The person keeps its old value.
-            }
-        }
-    }
+    if (upper.contains(QLatin1String(".IDPOG")))
+        TakeContract(beforeComma(value), state);
     if (upper.contains(QLatin1String(".SFOSB")))
         state.person = beforeComma(value);
 }

@@ -88,6 +88,11 @@ struct FillFieldsTarget
     std::function<void(const QString &name, const QString &value)> setParameter;
 };
 
+// A key for a condition: a number as it stands, anything else (and every
+// text key) as an escaped literal, so that no key can change the statement.
+QString KeyLiteral(const QString &key, bool text);
+// The contract of the run, and its person when the contract is found.
+void TakeContract(const QString &contract, RunState &state);
 // Contract and person from a parameter value whose field names them.
 void CheckpogOsbFilter(const QString &field, const QString &value, RunState &state);
 

@@ -63,16 +63,6 @@ QString duration(qint64 ms)
 
 // The script's logs serve whoever reads them later: writing one must never
 // stop the run, as with the query logs.
-void saveLines(const QString &file, const QStringList &lines)
-{
-    QDir().mkpath(QFileInfo(file).absolutePath());
-    QFile f(file);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
-        return;
-    for (const QString &line : lines)
-        f.write((line + QLatin1Char('\n')).toUtf8());
-}
-
 QStringList readLines(const QString &file)
 {
     QFile f(file);
@@ -247,10 +237,10 @@ QString SqlScript::RunSqlScript(const QString &scriptFile)
         // A script whose last lines are comments still runs the statement before them.
         runStatement(run);
     } catch (...) {
-        saveLines(scriptFile + QStringLiteral(".txt"), run.runLog);
+        SaveLog(scriptFile + QStringLiteral(".txt"), run.runLog);
         throw;
     }
-    saveLines(scriptFile + QStringLiteral(".txt"), run.runLog);
+    SaveLog(scriptFile + QStringLiteral(".txt"), run.runLog);
     if (m_failed && m_showErrors)
         ShowError(m_errorText);
     return run.result;
@@ -269,7 +259,7 @@ void SqlScript::runStatement(Run &run)
             throw EConvertError(substitutionError);
         db.startTransaction();
         inTransaction = true;
-        saveLines(SqlLogDir() + QStringLiteral("Knjiga.Sql"), statement);
+        SaveLog(SqlLogDir() + QStringLiteral("Knjiga.Sql"), statement);
         const QString text = statement.join(QLatin1Char('\n'));
         if (text.trimmed().startsWith(QLatin1String("SELECT"), Qt::CaseInsensitive))
             run.result = text.trimmed();
@@ -534,15 +524,15 @@ void SqlScript::KljucDPKPoModulu11(const QString &controlColumn, const QString &
             if (count % 100 == 0) {
                 log << timeStamp() + QStringLiteral(": IZRACUNANIH ") + QString::number(count) +
                            QStringLiteral(" ZAPISOV");
-                saveLines(logFile, log);
+                SaveLog(logFile, log);
             }
             emit statusText(4, QString::number(count));
             pumpEvents();
         }
         log << timeStamp() + QStringLiteral(": KONEC TABLE");
     } catch (...) {
-        saveLines(logFile, log);
+        SaveLog(logFile, log);
         throw;
     }
-    saveLines(logFile, log);
+    SaveLog(logFile, log);
 }

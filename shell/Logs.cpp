@@ -38,6 +38,16 @@ void AppendLogLines(const QString &file, const QStringList &lines)
     f.write("\n");
 }
 
+void SaveLog(const QString &file, const QStringList &lines)
+{
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    QFile f(file);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+        return;
+    for (const QString &line : lines)
+        f.write((line + QLatin1Char('\n')).toUtf8());
+}
+
 QString ErrorMessage(const std::exception &error)
 {
     if (const auto *e = dynamic_cast<const EError *>(&error))

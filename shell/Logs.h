@@ -12,6 +12,9 @@ void AppendLog(const QString &file, const QString &line);
 // Adds every line and then one empty line; nothing for an empty list. A file
 // name that cannot be used is replaced by SqlLogDir() + "PrelmaTemp.log".
 void AppendLogLines(const QString &file, const QStringList &lines);
+// Replaces a log file by the lines, creating its folder. A log that cannot be
+// written is left out: it never stops the work it records.
+void SaveLog(const QString &file, const QStringList &lines);
 // The error line of Crerror.log: "DD.MM.YYYY HH:NN:SS computer : message".
 QString ErrorLogLine(const QString &message);
 // Writes the error line to Crerror.log and shows the message.

@@ -1,4 +1,5 @@
 #include "run/ReportFormulas.h"
+#include "shell/SqlLiterals.h"
 #include "shell/Data.h"
 #include "shell/Errors.h"
 #include "tests/support/TestProgramFolder.h"
@@ -74,9 +75,9 @@ void TestReportFormulas::literals_data()
     QTest::newRow("line with break mark")
         << MultiLine({QStringLiteral("Stranke: Novak,'+Chr(13)+'O'Brien")})
         << QStringLiteral("'Stranke: Novak,'+Chr(13)+'O''Brien'");
-    QTest::newRow("date long") << DateLong(QDate(2004, 5, 7)) << QStringLiteral("Date(2004,05,07)");
+    QTest::newRow("date long") << FormulaDate(QDate(2004, 5, 7)) << QStringLiteral("Date(2004,05,07)");
     QTest::newRow("date short") << DateShort(QDate(2004, 5, 7)) << QStringLiteral("Date(2004,5,7)");
-    QTest::newRow("number") << Number(1234.5) << QStringLiteral("1234.5000");
+    QTest::newRow("number") << FloatToSql(1234.5) << QStringLiteral("1234.5000");
 }
 
 void TestReportFormulas::literals()
