@@ -61,6 +61,10 @@ TFPrintReport::TFPrintReport(QWidget *parent) : QDialog(parent)
         job.setWindowState(wsMaximized);
         job.setLoadEngineOnUse(false);
     }));
+    // A run reads names and texts only; finding each one's object on the
+    // report would walk every section once per parameter and formula.
+    m_job->ParamFields()->ObjectPropertiesActive = false;
+    m_job->Formulas()->ObjectPropertiesActive = false;
     m_job->WindowStyle()->MaxButton = false;
     m_job->WindowStyle()->MinButton = false;
     m_job->WindowStyle()->BorderStyle = bsSingle;
