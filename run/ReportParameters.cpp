@@ -75,13 +75,6 @@ QList<ReportParameter> FromDataSet(DataSet &rows)
     return result;
 }
 
-QList<ReportParameter> Load(qint64 reportId)
-{
-    auto q = OpenQueryOrdered(QStringLiteral("LB"), QStringLiteral("POROCILA_PAR"), QStringLiteral("*"),
-                              QStringLiteral("ID_POROCILA = %1").arg(reportId), QStringLiteral("SORTIRANJE"));
-    return FromDataSet(*q);
-}
-
 QString GetDefaultValueFromFile(const QString &macro)
 {
     QString key = macro.mid(1);

@@ -45,9 +45,8 @@ struct ParameterInput
 // formula and the report's parameter fields, the conditions and filter lines.
 namespace ReportParameters {
 
-// The rows of a report ordered by SORTIRANJE, as the run window's query reads them.
+// The rows of the run window's parameter query (a report's rows ordered by SORTIRANJE).
 QList<ReportParameter> FromDataSet(DataSet &rows);
-QList<ReportParameter> Load(qint64 reportId);
 
 // PRIVZETO: a literal, or one of the bar macros.
 QString FillDefault(const QString &value);

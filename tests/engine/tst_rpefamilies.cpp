@@ -66,6 +66,16 @@ void TestRpeFamilies::cleanup()
     DialogHook::clearShown();
 }
 
+// Failures are ignored and their number and text kept for the test.
+static void ignoreErrors(TRpe &job, int &number, QString &text)
+{
+    job.OnError = [&number, &text](TRpe *, int n, const QString &t, TRpeErrorResult &result) {
+        number = n;
+        text = t;
+        result = errIgnore;
+    };
+}
+
 std::unique_ptr<TRpe> TestRpeFamilies::openedJob(const QString &file)
 {
     std::unique_ptr<TRpe> job(TRpe::createLoaded(nullptr, [](TRpe &j) { j.setLoadEngineOnUse(false); }));
@@ -144,11 +154,7 @@ void TestRpeFamilies::parameterValueErrors()
     std::unique_ptr<TRpe> job = openedJob(m_parameters);
     int reported = 0;
     QString text;
-    job->OnError = [&](TRpe *, int number, const QString &t, TRpeErrorResult &result) {
-        reported = number;
-        text = t;
-        result = errIgnore;
-    };
+    ignoreErrors(*job, reported, text);
     job->ParamFields()->setName(parameter);
     job->ParamFields()->Item().setCurrentValue(value);
     QCOMPARE(reported, error);
@@ -171,11 +177,7 @@ void TestRpeFamilies::formulasByIndexAndName()
 
     int reported = 0;
     QString text;
-    job->OnError = [&](TRpe *, int number, const QString &t, TRpeErrorResult &result) {
-        reported = number;
-        text = t;
-        result = errIgnore;
-    };
+    ignoreErrors(*job, reported, text);
     formulas->setName(QStringLiteral("NI_TAKE"));
     QCOMPARE(reported, 120);
     QCOMPARE(text, QStringLiteral("Lookup item not found - Formulas.Name := NI_TAKE"));
@@ -281,10 +283,8 @@ void TestRpeFamilies::reportObjectsAreCountedBySection()
     QCOMPARE(job->TextObjects()->Section(), QStringLiteral("PH"));
 
     int reported = 0;
-    job->OnError = [&](TRpe *, int number, const QString &, TRpeErrorResult &result) {
-        reported = number;
-        result = errIgnore;
-    };
+    QString text;
+    ignoreErrors(*job, reported, text);
     (*job->Graphs())[0];
     QCOMPARE(reported, 116);
 }
@@ -334,11 +334,7 @@ void TestRpeFamilies::reportWideRecords()
     // Sessions are a feature the engine does not have: it says so.
     int reported = 0;
     QString text;
-    job->OnError = [&](TRpe *, int number, const QString &t, TRpeErrorResult &result) {
-        reported = number;
-        text = t;
-        result = errIgnore;
-    };
+    ignoreErrors(*job, reported, text);
     QCOMPARE(job->SessionInfo()->Count(), 3);
     job->SessionInfo()->setNumber(0);
     QCOMPARE(job->SessionInfo()->Number(), -1);
