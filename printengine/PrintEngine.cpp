@@ -54,17 +54,24 @@ void PrintEngine::open()
     static bool cleanupRegistered = false;
     if (!cleanupRegistered) {
         // Jobs own windows: they must go before the application object does.
-        qAddPostRoutine([] { PrintEngine::instance().close(); });
+        qAddPostRoutine([] { PrintEngine::instance().shutDown(); });
         cleanupRegistered = true;
     }
-    m_open = true;
+    ++m_openCount;
 }
 
 void PrintEngine::close()
 {
-    // Closing the engine closes every job it still holds.
+    if (m_openCount == 0)
+        return;
+    if (--m_openCount == 0)
+        m_jobs.clear();
+}
+
+void PrintEngine::shutDown()
+{
     m_jobs.clear();
-    m_open = false;
+    m_openCount = 0;
 }
 
 PrintJob *PrintEngine::findJob(int number)
@@ -75,7 +82,7 @@ PrintJob *PrintEngine::findJob(int number)
 
 PrintJob &PrintEngine::job(int number)
 {
-    if (!m_open)
+    if (!isOpen())
         throw RpeError(RPE_ERR_ENGINE_NOT_OPEN, QStringLiteral("The print engine is not open"));
     PrintJob *j = findJob(number);
     if (!j)
@@ -83,13 +90,12 @@ PrintJob &PrintEngine::job(int number)
     return *j;
 }
 
-int PrintEngine::nextJobNumber() const
+int PrintEngine::nextJobNumber()
 {
-    for (int n = 1; n < 32767; ++n) {
-        if (m_jobs.find(n) == m_jobs.end())
-            return n;
-    }
-    return 0;
+    // Job numbers travel as 16-bit values.
+    if (m_lastJobNumber >= 32767)
+        return 0;
+    return ++m_lastJobNumber;
 }
 
 int PrintEngine::addJob(std::unique_ptr<PrintJob> job)

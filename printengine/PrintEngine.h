@@ -20,24 +20,33 @@ struct MailHandOver
     QString attachment;
 };
 
-// The engine's process-wide state: whether it is open, the open print jobs
-// by number, the last failure of each job (job 0: of the engine), and the
-// replaceable hooks that open a file in its application and hand a file to
-// the mail program.
+// The engine's process-wide state: how many callers hold it open, the open
+// print jobs by number, the last failure of each job (job 0: of the engine),
+// and the replaceable hooks that open a file in its application and hand a
+// file to the mail program.
+//
+// Several components share one process: the engine stays open until the
+// last of them closes it, and a job number is never handed out twice, so a
+// number a component still holds can only ever name its own job.
 class PrintEngine
 {
 public:
     static PrintEngine &instance();
 
-    bool isOpen() const { return m_open; }
+    bool isOpen() const { return m_openCount > 0; }
+    int openCount() const { return m_openCount; }
     void open();
+    // One opener fewer; the last one closes every job still open.
     void close();
+    // Every job and every opener at once (the end of the process).
+    void shutDown();
 
     PrintJob &job(int number); // throws RpeError for an unknown number
     PrintJob *findJob(int number);
     int addJob(std::unique_ptr<PrintJob> job);
     void removeJob(int number);
-    int nextJobNumber() const;
+    // A number no job of this process has had; 0 when they are used up.
+    int nextJobNumber();
     std::map<int, std::unique_ptr<PrintJob>> &jobs() { return m_jobs; }
 
     void setError(int job, int code, const QString &text);
@@ -60,7 +69,8 @@ public:
 
 private:
     PrintEngine();
-    bool m_open = false;
+    int m_openCount = 0;
+    int m_lastJobNumber = 0;
     std::map<int, std::unique_ptr<PrintJob>> m_jobs;
     struct Failure
     {

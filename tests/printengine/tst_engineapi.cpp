@@ -1,7 +1,7 @@
 // The engine's C surface as a loader sees it: every declared entry point is
 // exported by librpe32.so, records of the wrong size are refused, features
 // the engine lacks say so, and the application and mail hand-overs go
-// through their hooks.
+// through their hooks. Several openers share one engine.
 #include "printengine/PrintEngine.h"
 #include "tests/printengine/RpeTestSupport.h"
 #include "tests/support/TestProgramFolder.h"
@@ -25,6 +25,7 @@ private slots:
     void notAvailable_data();
     void notAvailable();
     void applicationAndMailDestinations();
+    void openersShareTheEngineAndJobNumbersAreNeverReused();
 
 private:
     int16_t openDemoJob();
@@ -217,3 +218,56 @@ void TestEngineApi::applicationAndMailDestinations()
 
 QTEST_MAIN(TestEngineApi)
 #include "tst_engineapi.moc"
+
+namespace {
+QString selectionOf(int16_t job)
+{
+    RpeTextHandle h = nullptr;
+    int16_t length = 0;
+    if (!RpeGetSelectionFormula(job, &h, &length))
+        return QStringLiteral("<%1>").arg(RpeTest::errorText(job));
+    return RpeTest::takeText(h);
+}
+} // namespace
+
+void TestEngineApi::openersShareTheEngineAndJobNumbersAreNeverReused()
+{
+    // Three components in one process, each with its own open and its own job.
+    QVERIFY(RpeOpenEngine());
+    const int16_t a = openDemoJob();
+    QVERIFY(RpeOpenEngine());
+    const int16_t b = openDemoJob();
+    QVERIFY(a > 0 && b > 0 && a != b);
+    RPE_VERIFY(RpeSetSelectionFormula(a, "{POG.IDPOG} = 1001"), a);
+
+    // B leaves: its job and its open go, A's job stays as it was.
+    RPE_VERIFY(RpeClosePrintJob(b), b);
+    QVERIFY(RpeCloseEngine());
+    QCOMPARE(RpeGetNTables(a), int16_t(3));
+    QCOMPARE(selectionOf(a), QStringLiteral("{POG.IDPOG} = 1001"));
+
+    // C's new job gets neither A's number nor B's old one.
+    QVERIFY(RpeOpenEngine());
+    const int16_t c = openDemoJob();
+    QVERIFY(c > 0);
+    QVERIFY(c != a && c != b);
+    RPE_VERIFY(RpeSetSelectionFormula(c, "{POG.IDPOG} = 2002"), c);
+    QCOMPARE(selectionOf(a), QStringLiteral("{POG.IDPOG} = 1001"));
+    // B's old number names nothing now.
+    QCOMPARE(RpeGetNTables(b), int16_t(-1));
+    QCOMPARE(RpeGetErrorCode(b), int16_t(RPE_ERR_BAD_JOB));
+    RPE_VERIFY(RpeClosePrintJob(c), c);
+    QVERIFY(RpeCloseEngine());
+
+    // A closes its engine without closing its job: the test case's own open
+    // still holds the engine; the last close ends every job.
+    QVERIFY(RpeCloseEngine());
+    QCOMPARE(RpeGetNTables(a), int16_t(3));
+    QVERIFY(RpeCloseEngine());
+    QCOMPARE(RpeGetNTables(a), int16_t(-1));
+    QCOMPARE(RpeGetErrorCode(a), int16_t(RPE_ERR_ENGINE_NOT_OPEN));
+    QVERIFY(RpeOpenEngine());
+    const int16_t d = openDemoJob();
+    QVERIFY(d > c);
+    RpeClosePrintJob(d);
+}
