@@ -625,9 +625,18 @@ TRpeStoredProcParams::TRpeStoredProcParams(TRpe *owner) : TRpeContainer(owner, Q
 {
 }
 
+namespace {
+// Engines after 6 have no stored-procedure parameter calls: such a report
+// simply has none, and asking the engine would only produce the gate's box.
+bool hasStoredProcParamCalls()
+{
+    return dyn::RpeMajor <= 6;
+}
+} // namespace
+
 int TRpeStoredProcParams::Count()
 {
-    if (!Rpe->JobReady(0))
+    if (!hasStoredProcParamCalls() || !Rpe->JobReady(0))
         return 0;
     Rpe->UseHandle();
     return engineCount(dyn::RpeGetNParams(Rpe->JobNumber()), "RpeGetNParams");
@@ -635,6 +644,10 @@ int TRpeStoredProcParams::Count()
 
 bool TRpeStoredProcParams::readItem(int i)
 {
+    if (!hasStoredProcParamCalls()) {
+        Rpe->ComponentError(116, QStringLiteral("StoredProcParams.SetIndex(%1)").arg(i));
+        return false;
+    }
     RpeTextHandle handle = nullptr;
     int16_t length = 0;
     Rpe->UseHandle();

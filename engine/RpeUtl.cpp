@@ -32,17 +32,35 @@ bool isNumericChar(QChar c)
 }
 
 // The value of a text that passed IsNumeric or IsFloatText: currency signs
-// and brackets dropped, either decimal mark accepted.
+// dropped, either decimal mark accepted. Brackets around the number are the
+// accounting form of a negative amount, "(5)" = -5; a bracket anywhere else
+// makes no number.
 bool numberOf(const QString &s, double &value)
 {
     QString t = s.trimmed();
     RemoveChar(t, QLatin1Char('$'));
-    RemoveChar(t, QLatin1Char('('));
-    RemoveChar(t, QLatin1Char(')'));
+    t = t.trimmed();
+    bool negative = false;
+    if (t.size() >= 2 && t.startsWith(QLatin1Char('(')) && t.endsWith(QLatin1Char(')'))) {
+        negative = true;
+        t = t.mid(1, t.size() - 2).trimmed();
+    }
+    if (t.contains(QLatin1Char('(')) || t.contains(QLatin1Char(')')))
+        return false;
     t.replace(QLatin1Char(','), QLatin1Char('.'));
     bool ok = false;
     value = t.toDouble(&ok);
+    if (negative)
+        value = -value;
     return ok && std::isfinite(value);
+}
+
+// A number as the user's side reads it: the system's decimal comma.
+QString userNumber(double value, char format, int precision)
+{
+    QString text = QString::number(value, format, precision);
+    text.replace(QLatin1Char('.'), QLatin1Char(','));
+    return text;
 }
 
 // A numeric part of a date, time or integer value; numbers outside 16 bits
@@ -397,9 +415,9 @@ QString ValueInfoToStr(const RpeValueInfo &record)
 {
     switch (record.ValueType) {
     case RPE_VI_NUMBER:
-        return QString::number(record.Number, 'g', 15);
+        return userNumber(record.Number, 'g', 15);
     case RPE_VI_CURRENCY:
-        return QString::number(record.Currency, 'g', 15);
+        return userNumber(record.Currency, 'g', 15);
     case RPE_VI_BOOLEAN:
         return BooleanToStr(record.Boolean != 0);
     case RPE_VI_DATE:
@@ -461,9 +479,9 @@ QString DrillValueText(const RpeValueInfo &record)
         return {};
     switch (record.ValueType) {
     case RPE_VI_NUMBER:
-        return QString::number(record.Number, 'f', 2);
+        return userNumber(record.Number, 'f', 2);
     case RPE_VI_CURRENCY:
-        return QString::number(record.Currency, 'f', 2);
+        return userNumber(record.Currency, 'f', 2);
     case RPE_VI_BOOLEAN:
         return record.Boolean ? QStringLiteral("True") : QStringLiteral("False");
     case RPE_VI_DATE:

@@ -51,7 +51,8 @@ QString SectionName(int16_t code);
 // totals, # SQL expressions).
 QString FieldNameInBraces(const QString &name, const QString &family);
 
-// Parameter and formula values in the engine's text forms.
+// Parameter and formula values in the engine's text forms; numbers read
+// back are written with the decimal comma the user side reads.
 bool StrToValueInfo(const QString &text, RpeValueInfo &record);
 QString ValueInfoToStr(const RpeValueInfo &record);
 void DefaultValueInfo(RpeValueInfo &record);

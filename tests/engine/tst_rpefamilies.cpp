@@ -28,6 +28,7 @@ private slots:
     void connectReachesEveryTableAndTests();
     void reportObjectsAreCountedBySection();
     void reportWideRecords();
+    void storedProcParamsOfANewEngineAskNothing();
 
 private:
     std::unique_ptr<TRpe> openedJob(const QString &file);
@@ -115,7 +116,8 @@ void TestRpeFamilies::parametersAreListedTypedAndTakeValues()
     values.setText(0, QStringLiteral("150"));
     QCOMPARE(values.Count(), 2);
     QCOMPARE(values.Text(0), QStringLiteral("150"));
-    QCOMPARE(values.Text(1), QStringLiteral("2500.5"));
+    // Read back with the decimal comma the user side reads.
+    QCOMPARE(values.Text(1), QStringLiteral("2500,5"));
 
     // A range-only parameter ignores CurrentValue and takes ranges.
     params->setName(QStringLiteral("Obdobje"));
@@ -344,3 +346,20 @@ void TestRpeFamilies::reportWideRecords()
 
 QTEST_MAIN(TestRpeFamilies)
 #include "tst_rpefamilies.moc"
+
+void TestRpeFamilies::storedProcParamsOfANewEngineAskNothing()
+{
+    std::unique_ptr<TRpe> job = openedJob(m_parameters);
+    QVERIFY(job->OpenPrintJob());
+    QCOMPARE(RpeDynamic::RpeMajor, 8);
+    int reported = 0;
+    QString text;
+    ignoreErrors(*job, reported, text);
+    // The engine has no stored-procedure calls after 6: none, and no gate box.
+    QCOMPARE(job->StoredProcParams()->Count(), 0);
+    job->StoredProcParams()->setNumber(0);
+    QCOMPARE(job->StoredProcParams()->Number(), -1);
+    QCOMPARE(reported, 116);
+    QCOMPARE(text, QStringLiteral("Subscript out of range - StoredProcParams.SetIndex(0)"));
+    QCOMPARE(DialogHook::shown(), QList<ShownDialog>());
+}

@@ -55,10 +55,14 @@ void TestRpeUtl::valueRoundTrip_data()
     QTest::newRow("boolean true") << RPE_VI_BOOLEAN << "True" << "True";
     QTest::newRow("boolean from yes") << RPE_VI_BOOLEAN << "yes" << "True";
     QTest::newRow("boolean false") << RPE_VI_BOOLEAN << "0" << "False";
-    QTest::newRow("number with decimal point") << RPE_VI_NUMBER << "1234.5" << "1234.5";
-    QTest::newRow("number with decimal comma") << RPE_VI_NUMBER << "1234,5" << "1234.5";
-    QTest::newRow("negative currency") << RPE_VI_CURRENCY << "-12.25" << "-12.25";
-    QTest::newRow("fifteen significant digits") << RPE_VI_NUMBER << "0.1234567890123456" << "0.123456789012346";
+    // Numbers come back with the system's decimal comma.
+    QTest::newRow("number with decimal point") << RPE_VI_NUMBER << "1234.5" << "1234,5";
+    QTest::newRow("number with decimal comma") << RPE_VI_NUMBER << "1234,5" << "1234,5";
+    QTest::newRow("negative currency") << RPE_VI_CURRENCY << "-12.25" << "-12,25";
+    QTest::newRow("fifteen significant digits") << RPE_VI_NUMBER << "0.1234567890123456" << "0,123456789012346";
+    QTest::newRow("bracketed amount is negative") << RPE_VI_NUMBER << "(5)" << "-5";
+    QTest::newRow("bracketed currency is negative") << RPE_VI_CURRENCY << "($1250,5)" << "-1250,5";
+    QTest::newRow("bracketed integer is negative") << RPE_VI_INTEGER << "(12)" << "-12";
     QTest::newRow("string") << RPE_VI_STRING << "Šifra 'A'" << "Šifra 'A'";
     QTest::newRow("integer") << RPE_VI_INTEGER << "-32768" << "-32768";
     QTest::newRow("long") << RPE_VI_LONG << "2000000000" << "2000000000";
@@ -96,6 +100,8 @@ void TestRpeUtl::valueRejected_data()
     QTest::newRow("number with letters") << RPE_VI_NUMBER << "12a";
     QTest::newRow("integer beyond 16 bits") << RPE_VI_INTEGER << "40000";
     QTest::newRow("integer with decimals") << RPE_VI_INTEGER << "1.5";
+    QTest::newRow("number with an open bracket") << RPE_VI_NUMBER << "(5";
+    QTest::newRow("number with a bracket inside") << RPE_VI_NUMBER << "5(3)";
     QTest::newRow("empty boolean") << RPE_VI_BOOLEAN << "";
     QTest::newRow("empty character") << RPE_VI_CHAR << "";
     QTest::newRow("no value type") << RPE_VI_NOVALUE << "x";
@@ -313,7 +319,7 @@ void TestRpeUtl::drillValueTexts()
     RpeValueInfo color = record(RPE_VI_COLOR);
     color.Color = 255;
 
-    QCOMPARE(RpeUtl::DrillValueText(number), QStringLiteral("2005.00"));
+    QCOMPARE(RpeUtl::DrillValueText(number), QStringLiteral("2005,00"));
     QCOMPARE(RpeUtl::DrillValueText(dateTime), QStringLiteral("2026,1,5 7:3:9"));
     QCOMPARE(RpeUtl::DrillValueText(time), QStringLiteral("23:59:0"));
     QCOMPARE(RpeUtl::DrillValueText(no), QStringLiteral("False"));
