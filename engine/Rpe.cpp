@@ -6,6 +6,8 @@
 #include "engine/RpeMdiHost.h"
 #include "engine/RpeUtl.h"
 #include "shell/Abort.h"
+#include "shell/Logs.h"
+#include "shell/MessageDialog.h"
 #include "shell/ShellOpen.h"
 
 #include <QCoreApplication>
@@ -366,8 +368,12 @@ void TRpe::forgetLibrary()
 
 void TRpe::CloseEngine()
 {
-    UseHandle();
-    dyn::RpeCloseEngine();
+    // The engine counts its openers: only this component's own open is
+    // given back, or another component's engine would close under it.
+    if (m_engineOpen) {
+        UseHandle();
+        dyn::RpeCloseEngine();
+    }
     m_engineOpen = false;
     if (m_loadEngineOnUse && m_handle)
         forgetLibrary();
@@ -899,7 +905,45 @@ RpeBool TRpe::eventCallback(int16_t eventId, void *param, void *userData)
     if (!rpe || !param)
         return 1;
     BusyScope busy(rpe->m_busy);
-    return rpe->dispatchEvent(eventId, param) ? 1 : 0;
+    // The engine and the event loop below it cannot unwind a C++ exception:
+    // whatever a handler throws becomes this component's error here, and the
+    // engine's action is cancelled.
+    try {
+        return rpe->dispatchEvent(eventId, param) ? 1 : 0;
+    } catch (const EAbort &) {
+    } catch (const ERpeError &error) {
+        // Already through HandleError, which chose to raise it.
+        rpe->showRaised(error.message());
+    } catch (const std::exception &error) {
+        rpe->handlerFailed(eventId, ErrorMessage(error));
+    } catch (...) {
+        rpe->handlerFailed(eventId, QStringLiteral("Unknown exception"));
+    }
+    return 0;
+}
+
+void TRpe::handlerFailed(int16_t eventId, const QString &text) noexcept
+{
+    try {
+        TRpeFailure failure;
+        failure.component = true;
+        failure.number = 150;
+        failure.text = componentErrorText(150) + QStringLiteral(": ") + text;
+        failure.context = QStringLiteral("Event %1 <eventCallback>").arg(eventId);
+        if (HandleError(failure) == errRaise)
+            showRaised(ERpeError(m_lastErrorNumber, m_lastErrorString).message());
+    } catch (...) {
+        // An OnError handler that throws as well: the error stays in LastError.
+    }
+}
+
+void TRpe::showRaised(const QString &message) noexcept
+{
+    // Where the error would have gone had nothing been in between.
+    try {
+        ShowError(message);
+    } catch (...) {
+    }
 }
 
 namespace {
@@ -1133,6 +1177,7 @@ QString TRpe::componentErrorText(int number)
     case 120: return QStringLiteral("Lookup item not found");
     case 130: return QStringLiteral("Failed to Retrieve Error Message from Print Engine");
     case 140: return QStringLiteral("Undefined Print Engine Error");
+    case 150: return QStringLiteral("Window event handler failed");
     case 292: return QStringLiteral("Invalid Number Value");
     case 293: return QStringLiteral("Invalid Currency Value");
     case 294: return QStringLiteral("Invalid Boolean Value (Proper format: True/False)");

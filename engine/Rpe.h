@@ -274,6 +274,9 @@ private:
     uint32_t windowStyleBits();
     void enableWindowEvents();
     bool dispatchEvent(int16_t eventId, void *param);
+    // A window event handler threw: component error 150 through HandleError.
+    void handlerFailed(int16_t eventId, const QString &text) noexcept;
+    void showRaised(const QString &message) noexcept;
     void forgetLibrary();
     void loaderFailureAsComponentError(TRpeFailure &failure);
 

@@ -7,6 +7,7 @@
 #include "engine/RpeUtl.h"
 #include "shell/Abort.h"
 #include "shell/DialogHook.h"
+#include "shell/Errors.h"
 #include "shell/ProgramFolder.h"
 #include "tests/support/TestProgramFolder.h"
 
@@ -40,7 +41,10 @@ private slots:
     void previewInAnMdiFrameLivesInItsOwnForm();
     void drillMouseAndLinkEventsReachTheirHandlers();
     void executeInsideAnEventHandlerIsRefused();
+    void aThrowingWindowHandlerStopsAtTheCallback_data();
+    void aThrowingWindowHandlerStopsAtTheCallback();
     void reportNameKeepsOrClosesTheJob();
+    void componentsKeepTheirJobsWhenAnotherCloses();
     void missingReportAndName_data();
     void missingReportAndName();
     void errorResults_data();
@@ -314,9 +318,73 @@ void TestRpe::drillMouseAndLinkEventsReachTheirHandlers()
     QVERIFY(TRpe::eventCallback(RPE_EVENT_DRILL_ON_HYPERLINK, &shortRecord, &job));
 
     QCOMPARE(seen, (QStringList{QStringLiteral("show 2 Ljubljana/Alfa"), QStringLiteral("drill 2 1 Ljubljana/Alfa"),
-                                QStringLiteral("detail 1 3 Znesek,Datum,Aktiven=1234.50|2026,3,7|True"),
+                                QStringLiteral("detail 1 3 Znesek,Datum,Aktiven=1234,50|2026,3,7|True"),
                                 QStringLiteral("mouse 1 C 40,12 Beta 12 GH1b 77"),
                                 QStringLiteral("https://127.0.0.1/pogodba"), QStringLiteral("/tmp/analiza.dat")}));
+}
+
+void TestRpe::aThrowingWindowHandlerStopsAtTheCallback_data()
+{
+    QTest::addColumn<QString>("thrown");
+    QTest::addColumn<bool>("onError");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("shown");
+    const QString text = QStringLiteral("Window event handler failed: Ni podatkov - Event 9 <eventCallback>");
+    QTest::newRow("program error reaches OnError") << "error" << true << 150 << QString();
+    QTest::newRow("program error without OnError is shown")
+        << "error" << false << 150 << QStringLiteral("Error:150 ") + text;
+    QTest::newRow("standard exception")
+        << "std" << false << 150
+        << QStringLiteral("Error:150 Window event handler failed: std::bad_alloc - "
+                          "Event 9 <eventCallback>");
+    QTest::newRow("component error already handled is shown")
+        << "rpe" << false << 0 << QStringLiteral("Error:114 Report not found");
+    QTest::newRow("silent abort shows nothing") << "abort" << false << 0 << QString();
+}
+
+void TestRpe::aThrowingWindowHandlerStopsAtTheCallback()
+{
+    QFETCH(QString, thrown);
+    QFETCH(bool, onError);
+    QFETCH(int, number);
+    QFETCH(QString, shown);
+    std::unique_ptr<TRpe> job = openedJob(m_report);
+    int reported = 0;
+    QString reportedText;
+    if (onError)
+        job->OnError = [&](TRpe *, int n, const QString &t, TRpeErrorResult &result) {
+            reported = n;
+            reportedText = t;
+            result = errIgnore;
+        };
+    job->wOnNextPageBtnClick = [&](TRpe *, RpeWindowHandle, bool &) {
+        if (thrown == QLatin1String("error"))
+            throw EError(QStringLiteral("Ni podatkov"));
+        if (thrown == QLatin1String("std"))
+            throw std::bad_alloc();
+        if (thrown == QLatin1String("rpe"))
+            throw ERpeError(114, QStringLiteral("Report not found"));
+        throw EAbort();
+    };
+    RpeGeneralEventInfo info{sizeof(RpeGeneralEventInfo), 0, 0, 0};
+    RpeBool result = 1;
+    try {
+        result = TRpe::eventCallback(RPE_EVENT_NEXT_PAGE_BUTTON, &info, job.get());
+    } catch (...) {
+        QFAIL("an exception left the event callback");
+    }
+    // The engine's action is cancelled, the component is free again.
+    QCOMPARE(result, RpeBool(0));
+    QVERIFY(!job->Busy());
+    QCOMPARE(job->LastErrorNumber(), number);
+    if (onError) {
+        QCOMPARE(reported, 150);
+        QCOMPARE(reportedText, job->LastErrorString());
+    }
+    QStringList texts;
+    for (const ShownDialog &d : DialogHook::shown())
+        texts << d.text;
+    QCOMPARE(texts, shown.isEmpty() ? QStringList() : QStringList{shown});
 }
 
 void TestRpe::executeInsideAnEventHandlerIsRefused()
@@ -339,6 +407,32 @@ void TestRpe::executeInsideAnEventHandlerIsRefused()
     };
     QVERIFY(!job->Execute());
     QVERIFY(cancelledRan);
+}
+
+void TestRpe::componentsKeepTheirJobsWhenAnotherCloses()
+{
+    // A batch run holds several components in one process.
+    std::unique_ptr<TRpe> a = openedJob(m_report);
+    QVERIFY(a->OpenPrintJob());
+    a->Selection()->setFormula({QStringLiteral("{REPORT_SQL.SFOSB} = 1")});
+    const int16_t numberOfA = a->JobNumber();
+    int16_t numberOfB = 0;
+    {
+        std::unique_ptr<TRpe> b = openedJob(m_report);
+        QVERIFY(b->OpenPrintJob());
+        numberOfB = b->JobNumber();
+        b->CloseJob();
+    }
+    QCOMPARE(a->JobNumber(), numberOfA);
+    QCOMPARE(a->Selection()->Formula(), QStringList{QStringLiteral("{REPORT_SQL.SFOSB} = 1")});
+    QCOMPARE(a->LastErrorNumber(), 0);
+
+    std::unique_ptr<TRpe> c = openedJob(m_report);
+    QVERIFY(c->OpenPrintJob());
+    QVERIFY(c->JobNumber() != numberOfA && c->JobNumber() != numberOfB);
+    c->Selection()->setFormula({QStringLiteral("{REPORT_SQL.SFOSB} = 2")});
+    QCOMPARE(a->Selection()->Formula(), QStringList{QStringLiteral("{REPORT_SQL.SFOSB} = 1")});
+    QVERIFY(DialogHook::shown().isEmpty());
 }
 
 void TestRpe::reportNameKeepsOrClosesTheJob()
