@@ -17,11 +17,15 @@
 #include "printengine/TextExporter.h"
 #include "printengine/XmlExporter.h"
 
+#include "engine/RpeMessageBox.h"
+#include "shell/DialogHook.h"
+#include "shell/FileDialogs.h"
+
+#include <QApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QMessageBox>
+#include <QPageSetupDialog>
 #include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -282,6 +286,138 @@ void PrintJob::zoomWindow(int level)
         m_preview->setZoom(level);
 }
 
+namespace {
+
+// The pages of a refresh, handed to the window at the end; between pages the
+// window gets its events, so that Cancel can stop the run.
+class RefreshCollector : public PageCollector
+{
+public:
+    explicit RefreshCollector(PreviewWindow *window) : m_window(window) {}
+    bool writePage(const RenderedPage &page) override
+    {
+        PageCollector::writePage(page);
+        QCoreApplication::processEvents();
+        if (!m_window || m_window->cancelRequested())
+            return fail(QStringLiteral("The print job was cancelled"));
+        return true;
+    }
+
+private:
+    QPointer<PreviewWindow> m_window;
+};
+
+// The standard dialogs of the preview go through the dialog hook, so that a
+// run without a display answers them instead of waiting for a user; nullopt
+// means the real dialog opens.
+std::optional<bool> answeredDialog(const QString &caption, const QString &text)
+{
+    const DialogRequest request{caption, text, MsgKind::Custom, MsgButton::OK | MsgButton::Cancel, nullptr};
+    if (const std::optional<MsgResult> answer = DialogHook::answer(request))
+        return *answer == MsgResult::OK || *answer == MsgResult::None;
+    return std::nullopt;
+}
+
+} // namespace
+
+QPrinter &PrintJob::previewPrinter()
+{
+    if (!m_previewPrinter) {
+        m_previewPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        QPrinter &printer = *m_previewPrinter;
+        const QPrinterInfo info =
+            printerName.isEmpty() ? QPrinterInfo::defaultPrinter() : QPrinterInfo::printerInfo(printerName);
+        if (!info.isNull())
+            printer.setPrinterName(info.printerName());
+        printer.setPageSize(QPageSize(QSizeF(m_report->pageWidth, m_report->pageHeight), QPageSize::Point));
+        printer.setPageOrientation(m_report->landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+        printer.setFullPage(true);
+    }
+    return *m_previewPrinter;
+}
+
+void PrintJob::printPreviewPages(PreviewWindow *preview)
+{
+    QPrinter &printer = previewPrinter();
+    bool accepted = false;
+    if (const std::optional<bool> answer = answeredDialog(QStringLiteral("Tiskanje"), printer.printerName())) {
+        accepted = *answer;
+    } else {
+        QPrintDialog dialog(&printer, preview);
+        dialog.setMinMax(1, qMax(1, preview->pageCount()));
+        accepted = dialog.exec() == QDialog::Accepted;
+    }
+    if (!accepted)
+        return;
+    PrinterExporter out(&printer);
+    ExportSettings s;
+    if (printer.printRange() == QPrinter::PageRange) {
+        s.usePageRange = true;
+        s.firstPage = printer.fromPage();
+        s.lastPage = printer.toPage();
+    }
+    bool ok = out.open(s);
+    for (const RenderedPage &p : preview->pages()) {
+        if (!ok)
+            break;
+        ok = out.writePage(p);
+    }
+    ok = ok && out.finish();
+    if (!ok)
+        RpeMessageBox(QStringLiteral("Tiskanje"), out.errorText(), MsgKind::Error, MsgButton::OK);
+}
+
+void PrintJob::setUpPreviewPrinter(PreviewWindow *preview)
+{
+    QPrinter &printer = previewPrinter();
+    if (answeredDialog(QStringLiteral("Nastavitve tiskanja"), printer.printerName()))
+        return;
+    QPageSetupDialog dialog(&printer, preview);
+    dialog.exec();
+}
+
+void PrintJob::refreshPreview(PreviewWindow *window)
+{
+    if (status == RPE_JOB_IN_PROGRESS)
+        return;
+    QPointer<PreviewWindow> guard(window);
+    RpeStartEventInfo startInfo{sizeof(RpeStartEventInfo), int16_t(RPE_TO_WINDOW)};
+    if (!fireEvent(RPE_EVENT_START, &startInfo))
+        return;
+    status = RPE_JOB_IN_PROGRESS;
+    printEnded = false;
+    RefreshCollector pages(window);
+    window->setRunning(true);
+    QString failure;
+    int failureCode = 0;
+    try {
+        runTo(&pages, snapshotOf(*m_report));
+        status = RPE_JOB_COMPLETED;
+    } catch (const RpeError &e) {
+        failureCode = e.code();
+        failure = e.message();
+    } catch (const EError &e) {
+        failureCode = RPE_ERR_INTERNAL;
+        failure = e.message();
+    }
+    const bool cancelled = status != RPE_JOB_COMPLETED && (!guard || guard->cancelRequested());
+    if (status != RPE_JOB_COMPLETED)
+        status = cancelled ? RPE_JOB_CANCELLED : RPE_JOB_FAILED;
+    printEnded = true;
+    RpeStopEventInfo stop{sizeof(RpeStopEventInfo), int16_t(RPE_TO_WINDOW), int16_t(status)};
+    fireEvent(RPE_EVENT_STOP, &stop);
+    if (!guard)
+        return;
+    guard->setRunning(false);
+    if (status == RPE_JOB_COMPLETED) {
+        guard->setPages(pages.takePages());
+    } else if (!cancelled) {
+        // The pages shown stay; the reason is the job's error as well.
+        PrintEngine::instance().setError(m_number, failureCode, failure);
+        RpeMessageBox(QStringLiteral("Osveževanje"), failure, MsgKind::Error, MsgButton::OK);
+    }
+}
+
 void PrintJob::showPreview(std::vector<RenderedPage> pages)
 {
     if (m_preview) {
@@ -290,6 +426,13 @@ void PrintJob::showPreview(std::vector<RenderedPage> pages)
         m_preview = nullptr;
     }
     QWidget *parent = windowParent.data();
+    // Opened from a modal window (the run window, a batch window), the
+    // preview must not be blocked by it: it becomes that window's own
+    // window, modal in its turn, and goes with it.
+    QWidget *modalOpener = QApplication::activeModalWidget();
+    const bool implicitParent = !parent && modalOpener;
+    if (implicitParent)
+        parent = modalOpener;
     auto *w = new PreviewWindow(std::move(pages), parent);
     w->setAttribute(Qt::WA_DeleteOnClose, false);
     PreviewWindow::Buttons b;
@@ -299,6 +442,9 @@ void PrintJob::showPreview(std::vector<RenderedPage> pages)
     b.exportButton = windowOptions.HasExportButton;
     b.zoom = windowOptions.HasZoomControl;
     b.close = windowOptions.HasCloseButton;
+    b.cancel = windowOptions.HasCancelButton;
+    b.printSetup = windowOptions.HasPrintSetupButton;
+    b.refresh = windowOptions.HasRefreshButton;
     w->setButtons(b);
     const int job = m_number;
     w->setEventHook([job](int id, int param) {
@@ -311,32 +457,28 @@ void PrintJob::showPreview(std::vector<RenderedPage> pages)
     w->setPrintHook([job](QWidget *parentWidget) {
         PrintJob *self = PrintEngine::instance().findJob(job);
         auto *preview = qobject_cast<PreviewWindow *>(parentWidget);
-        if (!self || !preview)
-            return;
-        QPrinter printer(QPrinter::HighResolution);
-        QPrintDialog dialog(&printer, parentWidget);
-        if (dialog.exec() != QDialog::Accepted)
-            return;
-        PrinterExporter out(&printer);
-        ExportSettings s;
-        if (printer.printRange() == QPrinter::PageRange) {
-            s.usePageRange = true;
-            s.firstPage = printer.fromPage();
-            s.lastPage = printer.toPage();
-        }
-        out.open(s);
-        for (const RenderedPage &p : preview->pages())
-            out.writePage(p);
-        out.finish();
+        if (self && preview)
+            self->printPreviewPages(preview);
+    });
+    w->setPrintSetupHook([job](QWidget *parentWidget) {
+        PrintJob *self = PrintEngine::instance().findJob(job);
+        auto *preview = qobject_cast<PreviewWindow *>(parentWidget);
+        if (self && preview)
+            self->setUpPreviewPrinter(preview);
+    });
+    w->setRefreshHook([job](PreviewWindow *preview) {
+        if (PrintJob *self = PrintEngine::instance().findJob(job))
+            self->refreshPreview(preview);
     });
     w->setExportHook([job](QWidget *parentWidget) {
         PrintJob *self = PrintEngine::instance().findJob(job);
         if (!self)
             return;
-        const QString file = QFileDialog::getSaveFileName(
+        const QString file = SaveFileName(
             parentWidget, QStringLiteral("Izvoz poročila"), QString(),
             QStringLiteral("PDF (*.pdf);;RTF (*.rtf);;HTML (*.html);;Excel (*.xlsx);;CSV (*.csv);;Besedilo "
-                           "(*.txt);;XML (*.xml)"));
+                           "(*.txt);;XML (*.xml)"),
+            QStringLiteral("pdf"));
         if (file.isEmpty())
             return;
         const QString suffix = QFileInfo(file).suffix().toLower();
@@ -356,7 +498,7 @@ void PrintJob::showPreview(std::vector<RenderedPage> pages)
         try {
             self->exportReport(snapshotOf(self->report()));
         } catch (const EError &e) {
-            QMessageBox::warning(parentWidget, QStringLiteral("Izvoz"), e.message());
+            RpeMessageBox(QStringLiteral("Izvoz"), e.message(), MsgKind::Error, MsgButton::OK);
         }
         self->output = savedOutput;
         self->exportRequest = savedRequest;
@@ -366,9 +508,11 @@ void PrintJob::showPreview(std::vector<RenderedPage> pages)
     else
         w->setWindowTitle(m_report->title.isEmpty() ? QFileInfo(m_report->fileName).fileName()
                                                     : m_report->title);
-    const bool embedded = parent && !(windowStyle & RPE_WS_CAPTION);
+    const bool embedded = parent && !implicitParent && !(windowStyle & RPE_WS_CAPTION);
     if (parent && !embedded)
         w->setWindowFlags(Qt::Window);
+    if (modalOpener && !embedded)
+        w->setWindowModality(Qt::ApplicationModal);
     QRect geometry = w->geometry();
     if (windowLeft >= 0)
         geometry.moveLeft(windowLeft);
@@ -390,6 +534,8 @@ void PrintJob::showPreview(std::vector<RenderedPage> pages)
         w->showMinimized();
     else
         w->show();
+    w->activateWindow();
+    w->raise();
 }
 
 void PrintJob::print(const std::shared_ptr<ReportDefinition> &snapshot)

@@ -11,6 +11,7 @@
 
 class Database;
 class PreviewWindow;
+class QPrinter;
 class QWidget;
 
 // One open print job: a report (or a subreport of an open report), the
@@ -127,6 +128,11 @@ private:
     std::unique_ptr<Exporter> makeExporter(ExportFormat format, QString *extension) const;
     void runTo(Exporter *out, const std::shared_ptr<ReportDefinition> &snapshot);
     void showPreview(std::vector<RenderedPage> pages);
+    // The preview's own buttons: print its pages, set up its printer, run again.
+    QPrinter &previewPrinter();
+    void printPreviewPages(PreviewWindow *preview);
+    void setUpPreviewPrinter(PreviewWindow *preview);
+    void refreshPreview(PreviewWindow *window);
     void print(const std::shared_ptr<ReportDefinition> &snapshot);
 
     int m_number;
@@ -136,4 +142,5 @@ private:
     std::map<QString, std::unique_ptr<Database>> m_connections;
     int m_connectionCounter = 0;
     QPointer<PreviewWindow> m_preview;
+    std::unique_ptr<QPrinter> m_previewPrinter;
 };

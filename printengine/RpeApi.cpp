@@ -467,7 +467,9 @@ int16_t RpeOpenPrintJob(const char *reportFilePath)
 RpeBool RpeClosePrintJob(int16_t printJob)
 {
     return guarded<RpeBool>(printJob, 0, [&] {
-        jobOf(printJob);
+        // A refresh of the preview runs the job while the window takes events.
+        if (jobOf(printJob).status == RPE_JOB_IN_PROGRESS)
+            throw RpeError(RPE_ERR_JOB_BUSY, QStringLiteral("Print job %1 is running").arg(printJob));
         // Subreport jobs of this job close with it.
         QList<int> children;
         for (auto &entry : engine().jobs()) {
@@ -582,6 +584,8 @@ int16_t RpeOpenSubreport(int16_t parentJob, const char *subreportName)
         if (!sub)
             throw RpeError(RPE_ERR_BAD_NAME, QStringLiteral("The report has no subreport %1").arg(name));
         const int n = engine().nextJobNumber();
+        if (n == 0)
+            throw RpeError(RPE_ERR_NO_MEMORY, QStringLiteral("Too many open print jobs"));
         return int16_t(engine().addJob(std::make_unique<PrintJob>(n, sub, &parent.mainJob(), name)));
     });
 }

@@ -60,6 +60,9 @@ TFPrintReport::TFPrintReport(QWidget *parent) : QDialog(parent)
         job.setWindowEvents(true);
         job.setWindowState(wsMaximized);
         job.setLoadEngineOnUse(false);
+        for (auto button : {TRpeWindowButtonBar::CancelBtn, TRpeWindowButtonBar::CloseBtn,
+                            TRpeWindowButtonBar::PrintSetupBtn, TRpeWindowButtonBar::RefreshBtn})
+            job.WindowButtonBar()->setOption(button, true);
     }));
     // A run reads names and texts only; finding each one's object on the
     // report would walk every section once per parameter and formula.

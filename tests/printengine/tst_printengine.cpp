@@ -3,10 +3,18 @@
 #include "tests/printengine/RpeTestSupport.h"
 #include "tests/support/TestProgramFolder.h"
 
+#include "shell/DialogHook.h"
+
+#include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QSqlQuery>
 #include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QWheelEvent>
 #include <cstring>
 
 class TestPrintEngine : public QObject
@@ -22,6 +30,7 @@ private slots:
     void failures_data();
     void failures();
     void previewOpensAndClosesThroughTheEngine();
+    void previewButtonsKeysAndWheel();
     void printsPageRangeToFile();
 
 private:
@@ -315,6 +324,99 @@ void TestPrintEngine::previewOpensAndClosesThroughTheEngine()
     QCOMPARE(g_events.last(), int16_t(RPE_EVENT_CLOSE_WINDOW));
     QVERIFY(!RpeCloseWindow(job));
     QCOMPARE(RpeGetErrorCode(job), int16_t(RPE_ERR_NOT_FOUND));
+}
+
+namespace {
+QString pageLabel(QWidget *preview)
+{
+    return preview->findChild<QLabel *>(QStringLiteral("PageLabel"))->text().trimmed();
+}
+
+void turnWheel(QWidget *preview, int notches)
+{
+    QWidget *viewport = preview->findChild<QScrollArea *>()->viewport();
+    QWheelEvent wheel(QPointF(20, 20), viewport->mapToGlobal(QPointF(20, 20)), QPoint(),
+                      QPoint(0, 120 * notches), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(viewport, &wheel);
+}
+} // namespace
+
+void TestPrintEngine::previewButtonsKeysAndWheel()
+{
+    const int16_t job = openJob();
+    QVERIFY(job > 0);
+    // Three copies of every detail give several pages.
+    RPE_VERIFY(RpeSetNDetailCopies(job, 3), job);
+    RPE_VERIFY(
+        RpeOutputToWindow(job, "Predogled", 10, 10, 600, 700, RPE_WS_VISIBLE | RPE_WS_CAPTION, nullptr), job);
+    RpeWindowOptions options{};
+    options.StructSize = sizeof options;
+    RPE_VERIFY(RpeGetWindowOptions(job, &options), job);
+    options.HasCancelButton = options.HasPrintSetupButton = options.HasRefreshButton = 1;
+    RPE_VERIFY(RpeSetWindowOptions(job, &options), job);
+    RpeEnableEventInfo events{};
+    events.StructSize = sizeof(RpeEnableEventInfo);
+    events.WindowButtonEvent = 1;
+    events.StartStopEvent = 1;
+    RPE_VERIFY(RpeEnableEvent(job, &events), job);
+    RPE_VERIFY(RpeSetEventCallback(job, recordEvent, nullptr), job);
+    RPE_VERIFY(RpeStartPrintJob(job, 1), job);
+    auto *preview = static_cast<QWidget *>(RpeGetWindowHandle(job));
+    QVERIFY(preview);
+    auto button = [&](const char *name) { return preview->findChild<QToolButton *>(QLatin1String(name)); };
+    for (const char *name : {"CancelButton", "PrintSetupButton", "RefreshButton"})
+        QVERIFY2(button(name)->isVisible(), name);
+    const QString allPages = pageLabel(preview);
+    QVERIFY2(allPages.section(u'/', 1).toInt() >= 3, qPrintable(allPages));
+    QVERIFY(!button("CancelButton")->isEnabled());
+
+    // The whole page is in view: every notch of the wheel turns a page.
+    RPE_VERIFY(RpeZoomPreviewWindow(job, RPE_ZOOM_SIZE_FIT_BOTH_SIDES), job);
+    g_events.clear();
+    turnWheel(preview, -1);
+    QCOMPARE(pageLabel(preview).section(u'/', 0, 0).trimmed(), QStringLiteral("2"));
+    turnWheel(preview, 1);
+    QCOMPARE(pageLabel(preview).section(u'/', 0, 0).trimmed(), QStringLiteral("1"));
+    QCOMPARE(g_events, (QList<int16_t>{RPE_EVENT_NEXT_PAGE_BUTTON, RPE_EVENT_PREVIOUS_PAGE_BUTTON}));
+
+    // Print setup asks for the paper and printer.
+    DialogHook::clearShown();
+    QTest::mouseClick(button("PrintSetupButton"), Qt::LeftButton);
+    QCOMPARE(DialogHook::shown().value(0).caption, QStringLiteral("Nastavitve tiskanja"));
+
+    // Refresh runs the report again with what the job holds now.
+    RPE_VERIFY(RpeSetSelectionFormula(job, "{POG.IDPOG} = 1001"), job);
+    g_events.clear();
+    QTest::mouseClick(button("RefreshButton"), Qt::LeftButton);
+    QCOMPARE(pageLabel(preview), QStringLiteral("1 / 1"));
+    QCOMPARE(g_events, (QList<int16_t>{RPE_EVENT_REFRESH_BUTTON, RPE_EVENT_START, RPE_EVENT_STOP}));
+
+    // While a refresh runs only Cancel works; it stops the run, and the pages
+    // shown stay.
+    RPE_VERIFY(RpeSetSelectionFormula(job, ""), job);
+    QTimer::singleShot(0, this, [&] {
+        QTest::mouseClick(button("CloseButton"), Qt::LeftButton);
+        QTest::mouseClick(button("CancelButton"), Qt::LeftButton);
+    });
+    QTest::mouseClick(button("RefreshButton"), Qt::LeftButton);
+    QCOMPARE(pageLabel(preview), QStringLiteral("1 / 1"));
+    QVERIFY(preview->isVisible());
+    RpeJobInfo info{};
+    info.StructSize = sizeof info;
+    QCOMPARE(RpeGetJobStatus(job, &info), int32_t(RPE_JOB_CANCELLED));
+    QVERIFY(!button("CancelButton")->isEnabled());
+    QVERIFY(button("NextPageButton")->isVisible());
+
+    // The keys page as the buttons do; Esc closes.
+    QTest::mouseClick(button("RefreshButton"), Qt::LeftButton);
+    QCOMPARE(pageLabel(preview), allPages);
+    QTest::keyClick(preview, Qt::Key_End);
+    QCOMPARE(pageLabel(preview), allPages.section(u'/', 1).trimmed() + QStringLiteral(" / ") +
+                                     allPages.section(u'/', 1).trimmed());
+    QTest::keyClick(preview, Qt::Key_Home);
+    QCOMPARE(pageLabel(preview), allPages);
+    QTest::keyClick(preview, Qt::Key_Escape);
+    QCOMPARE(RpeGetWindowHandle(job), nullptr);
 }
 
 void TestPrintEngine::printsPageRangeToFile()
