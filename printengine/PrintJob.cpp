@@ -177,7 +177,13 @@ bool PrintJob::fireEvent(int16_t id, void *record)
 {
     if (!callback || !eventEnabled(id))
         return true;
-    return callback(id, record, callbackData) != 0;
+    // A host's callback that throws cancels the action; nothing it throws
+    // may unwind through the engine or the window's event loop.
+    try {
+        return callback(id, record, callbackData) != 0;
+    } catch (...) {
+        return false;
+    }
 }
 
 void PrintJob::start()

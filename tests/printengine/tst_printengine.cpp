@@ -16,6 +16,7 @@
 #include <QToolButton>
 #include <QWheelEvent>
 #include <cstring>
+#include <stdexcept>
 
 class TestPrintEngine : public QObject
 {
@@ -414,6 +415,19 @@ void TestPrintEngine::previewButtonsKeysAndWheel()
     QCOMPARE(pageLabel(preview), allPages.section(u'/', 1).trimmed() + QStringLiteral(" / ") +
                                      allPages.section(u'/', 1).trimmed());
     QTest::keyClick(preview, Qt::Key_Home);
+    QCOMPARE(pageLabel(preview), allPages);
+
+    // A host whose callback throws only cancels the action.
+    RPE_VERIFY(RpeSetEventCallback(
+                   job,
+                   [](int16_t id, void *, void *) -> RpeBool {
+                       if (id == RPE_EVENT_NEXT_PAGE_BUTTON)
+                           throw std::runtime_error("host failure");
+                       return 1;
+                   },
+                   nullptr),
+               job);
+    QTest::mouseClick(button("NextPageButton"), Qt::LeftButton);
     QCOMPARE(pageLabel(preview), allPages);
     QTest::keyClick(preview, Qt::Key_Escape);
     QCOMPARE(RpeGetWindowHandle(job), nullptr);
