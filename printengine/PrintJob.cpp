@@ -346,7 +346,8 @@ void PrintJob::printPreviewPages(PreviewWindow *preview)
 {
     QPrinter &printer = previewPrinter();
     bool accepted = false;
-    if (const std::optional<bool> answer = answeredDialog(QStringLiteral("Tiskanje"), printer.printerName())) {
+    if (const std::optional<bool> answer =
+            answeredDialog(QStringLiteral("Tiskanje"), printer.printerName())) {
         accepted = *answer;
     } else {
         QPrintDialog dialog(&printer, preview);
