@@ -1,6 +1,8 @@
 #include "printengine/ReportRunner.h"
 
 #include "printengine/Paginator.h"
+#include "printengine/RpeError.h"
+#include "printengine/rpe32.h"
 #include "shell/Formats.h"
 
 #include <QFileInfo>
@@ -584,6 +586,8 @@ bool ReportRunner::runRecords(Paginator *pager, double xOffset,
             placeArea(pager, ReportSection::Details, 0, xOffset);
         if (pager->failed())
             return false;
+        if (isMain && m_options.progress && !m_options.progress(m_recordNumber))
+            throw RpeError(RPE_ERR_CANCELLED, QStringLiteral("The print job was cancelled"));
         m_previousRow = m_row;
         has = fetchSelected();
     }

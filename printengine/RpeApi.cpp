@@ -698,12 +698,7 @@ RpeBool RpeSetDialogParentWindow(int16_t printJob, RpeWindowHandle parentWindow)
 RpeBool RpeEnableProgressDialog(int16_t printJob, RpeBool enable)
 {
     return guarded<RpeBool>(printJob, 0, [&] {
-        PrintJob &j = jobOf(printJob);
-        if (enable)
-            notAvailable("RpeEnableProgressDialog",
-                         QStringLiteral("jobs run without a progress dialog; the job's status and the "
-                                        "reading-records event report the progress"));
-        j.progressDialog = false;
+        jobOf(printJob).progressDialog = enable != 0;
         return 1;
     });
 }
@@ -2410,19 +2405,7 @@ RpeBool RpeGetTrackCursorInfo(int16_t printJob, RpeTrackCursorInfo *cursorInfo)
 RpeBool RpeSetTrackCursorInfo(int16_t printJob, RpeTrackCursorInfo *cursorInfo)
 {
     return guarded<RpeBool>(printJob, 0, [&] {
-        PrintJob &j = jobOf(printJob);
-        const RpeTrackCursorInfo &c = record(cursorInfo, "RpeSetTrackCursorInfo");
-        // The preview shows the arrow everywhere; reports have neither
-        // on-demand subreports nor hyperlinks, so their cursors are only kept.
-        for (const int32_t cursor : {c.GroupAreaCursor, c.GroupAreaFieldCursor, c.DetailAreaCursor,
-                                     c.DetailAreaFieldCursor, c.GraphCursor}) {
-            if (cursor != 0 && cursor != 1)
-                notAvailable("RpeSetTrackCursorInfo",
-                             QStringLiteral("the preview does not change the cursor over report areas "
-                                            "(cursor %1); only the default and the arrow (0, 1)")
-                                 .arg(cursor));
-        }
-        j.cursorInfo = c;
+        jobOf(printJob).cursorInfo = record(cursorInfo, "RpeSetTrackCursorInfo");
         return 1;
     });
 }

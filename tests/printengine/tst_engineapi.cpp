@@ -6,10 +6,13 @@
 #include "tests/printengine/RpeTestSupport.h"
 #include "tests/support/TestProgramFolder.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QProgressDialog>
 #include <QRegularExpression>
 #include <QSqlQuery>
 #include <QTest>
+#include <QTimer>
 #include <cstring>
 #include <dlfcn.h>
 
@@ -27,6 +30,7 @@ private slots:
     void notAvailable();
     void settingsTheEngineWorksWithAreAccepted();
     void sectionAtBottomAndPageNumberRestart();
+    void progressDialogCancelsTheJob();
     void applicationAndMailDestinations();
 
 private:
@@ -135,8 +139,6 @@ void TestEngineApi::notAvailable_data()
     QTest::newRow("notes database destination") << "destination rxdnotes.dll"
                                                 << "export to a notes database is not supported";
     // Settings that would otherwise be kept and never applied.
-    QTest::newRow("progress dialog") << "RpeEnableProgressDialog"
-                                     << "jobs run without a progress dialog";
     QTest::newRow("prompting for parameter values") << "RpeSetAllowPromptDialog"
                                                     << "the engine does not prompt for parameter values";
     QTest::newRow("report option: group tree")
@@ -149,8 +151,6 @@ void TestEngineApi::notAvailable_data()
     QTest::newRow("Excel columns from a group header")
         << "export rxfxls.dll area"
         << "the Excel export lays out the detail section; area type 3 cannot be the base area";
-    QTest::newRow("cursor over the detail area") << "RpeSetTrackCursorInfo"
-                                                 << "the preview does not change the cursor";
     QTest::newRow("section split across pages") << "RpeSetSectionFormat"
                                                 << "a section never splits across pages";
 }
@@ -170,8 +170,6 @@ void TestEngineApi::notAvailable()
         ok = RpeSetMapTitle(job, 1, "x");
     } else if (call == QLatin1String("RpeSetNthGroupNameFormula")) {
         ok = RpeSetNthGroupNameFormula(job, 0, "{POG.SFORG}");
-    } else if (call == QLatin1String("RpeEnableProgressDialog")) {
-        ok = RpeEnableProgressDialog(job, 1);
     } else if (call == QLatin1String("RpeSetAllowPromptDialog")) {
         ok = RpeSetAllowPromptDialog(job, 1);
     } else if (call.startsWith(QLatin1String("RpeSetReportOptions"))) {
@@ -186,12 +184,6 @@ void TestEngineApi::notAvailable()
             options.CreateGroupTree = -1;
         }
         ok = RpeSetReportOptions(job, &options);
-    } else if (call == QLatin1String("RpeSetTrackCursorInfo")) {
-        RpeTrackCursorInfo cursors{};
-        cursors.StructSize = sizeof cursors;
-        QVERIFY(RpeGetTrackCursorInfo(job, &cursors));
-        cursors.DetailAreaCursor = 2;
-        ok = RpeSetTrackCursorInfo(job, &cursors);
     } else if (call == QLatin1String("RpeSetSectionFormat")) {
         RpeSectionOptions section{};
         section.StructSize = sizeof section;
@@ -230,7 +222,7 @@ void TestEngineApi::notAvailable()
 }
 
 // What the engine does is accepted: the report options as read back, and the
-// progress and prompt switches turned off.
+// prompt switch turned off.
 void TestEngineApi::settingsTheEngineWorksWithAreAccepted()
 {
     const int16_t job = openDemoJob();
@@ -242,14 +234,8 @@ void TestEngineApi::settingsTheEngineWorksWithAreAccepted()
     QCOMPARE(options.SelectDistinctRecords, int16_t(0));
     options.VerifyOnEveryPrint = -1; // true as another caller writes it
     RPE_VERIFY(RpeSetReportOptions(job, &options), job);
-    RPE_VERIFY(RpeEnableProgressDialog(job, 0), job);
     RPE_VERIFY(RpeSetAllowPromptDialog(job, 0), job);
     QCOMPARE(RpeGetAllowPromptDialog(job), RpeBool(0));
-    RpeTrackCursorInfo cursors{};
-    cursors.StructSize = sizeof cursors;
-    cursors.DetailAreaFieldCursor = 1;
-    cursors.HyperlinkCursor = 98;
-    RPE_VERIFY(RpeSetTrackCursorInfo(job, &cursors), job);
     RpeClosePrintJob(job);
 }
 
@@ -292,6 +278,50 @@ void TestEngineApi::sectionAtBottomAndPageNumberRestart()
         QVERIFY2(lines.size() >= 2 && lines[lines.size() - 2].contains(QStringLiteral("Skupaj enota")),
                  qPrintable(page));
     }
+}
+
+// A long export shows its progress, and the dialog's cancel button ends the job.
+void TestEngineApi::progressDialogCancelsTheJob()
+{
+    Database &db = m_folder->openDatabase();
+    db.execute(
+        QStringLiteral("WITH RECURSIVE N(I) AS (SELECT 1 UNION ALL SELECT I + 1 FROM N WHERE I < 20000) "
+                       "INSERT INTO REPORT_SQL (COMPUTER, SFOSB, NZV, MST) SELECT 'A', I, 'Stranka ' || I, "
+                       "'Ljubljana' FROM N"));
+    const int16_t job = RpeOpenPrintJob(
+        TestProgramFolder::sourceFile(QStringLiteral("db/program/Report/partnerji_seznam.rpt"))
+            .toUtf8()
+            .constData());
+    QVERIFY(job > 0);
+    RPE_VERIFY(RpeEnableProgressDialog(job, 1), job);
+    const QByteArray name = m_folder->file(QStringLiteral("dolgo.pdf")).toUtf8();
+    RpeDiskOptions disk{sizeof disk, name.constData()};
+    RpeExportOptions o{};
+    o.StructSize = sizeof o;
+    std::strcpy(o.FormatDLLName, "rxf_pdf.dll");
+    std::strcpy(o.DestinationDLLName, "rxddisk.dll");
+    o.DestinationOptions = &disk;
+    RPE_VERIFY(RpeExportTo(job, &o), job);
+    QString seen;
+    QTimer cancel;
+    QObject::connect(&cancel, &QTimer::timeout, [&] {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            auto *dialog = qobject_cast<QProgressDialog *>(w);
+            if (dialog && dialog->isVisible() && seen.isEmpty()) {
+                seen = dialog->labelText();
+                dialog->cancel();
+            }
+        }
+    });
+    cancel.start(20);
+    const RpeBool ok = RpeStartPrintJob(job, 1);
+    cancel.stop();
+    const int16_t code = RpeGetErrorCode(job);
+    RpeClosePrintJob(job);
+    db.execute(QStringLiteral("DELETE FROM REPORT_SQL"));
+    QVERIFY2(seen.startsWith(QStringLiteral("Prebrani zapisi: ")), qPrintable(seen));
+    QVERIFY(!ok);
+    QCOMPARE(code, int16_t(RPE_ERR_CANCELLED));
 }
 
 static QStringList g_handed;

@@ -38,6 +38,8 @@ private slots:
     void paginatedTextKeepsEveryLine();
     void rtfBreaksLines_data();
     void rtfBreaksLines();
+    void excelLayout_data();
+    void excelLayout();
 
 private:
     QString runExporter(Exporter *e, ExportSettings settings, const QString &file,
@@ -345,6 +347,51 @@ void TestExporters::rtfBreaksLines()
 {
     QFETCH(QString, text);
     QCOMPARE(RtfExporter::escape(text), QByteArray("Dunajska cesta 156\\line 1000 Ljubljana"));
+}
+
+void TestExporters::excelLayout_data()
+{
+    QTest::addColumn<bool>("tabular");
+    QTest::addColumn<QStringList>("cells");
+    QTest::addColumn<QStringList>("absent");
+    // The detail section has name and amount on its first line, the address under them.
+    QTest::newRow("a row per line of fields")
+        << false << QStringList{"r=\"A1\"", "r=\"B1\"", "r=\"A2\"", "r=\"A4\""} << QStringList{"r=\"C1\""};
+    QTest::newRow("tabular: a record on one row")
+        << true << QStringList{"r=\"A1\"", "r=\"C1\"", "r=\"C2\""} << QStringList{"r=\"A3\""};
+}
+
+void TestExporters::excelLayout()
+{
+    QFETCH(bool, tabular);
+    QFETCH(QStringList, cells);
+    QFETCH(QStringList, absent);
+    const ReportSection &s = m_report->sections.first();
+    ReportObject address = s.objects[0];
+    address.y = 15;
+    RunInfo info;
+    info.title = m_report->title;
+    info.rowColumns = {QStringLiteral("Stranka"), QStringLiteral("Znesek"), QStringLiteral("Naslov")};
+    info.rowObjects = {&s.objects[0], &s.objects[1], &address};
+    ExcelExporter e;
+    ExportSettings settings;
+    settings.fileName = m_dir.filePath(QStringLiteral("layout.xlsx"));
+    settings.excelTabular = tabular;
+    QVERIFY(e.open(settings) && e.begin(info));
+    for (int i = 0; i < 2; ++i)
+        QVERIFY(e.writeRow({FormulaValue::string(QStringLiteral("Ana")), FormulaValue::number(7),
+                            FormulaValue::string(QStringLiteral("Cesta 1"))},
+                           {QStringLiteral("Ana"), QStringLiteral("7,00"), QStringLiteral("Cesta 1")}));
+    QVERIFY2(e.finish(), qPrintable(e.errorText()));
+    QProcess unzip;
+    unzip.start(QStringLiteral("unzip"),
+                {QStringLiteral("-p"), settings.fileName, QStringLiteral("xl/worksheets/sheet1.xml")});
+    QVERIFY(unzip.waitForFinished(30000));
+    const QString sheet = QString::fromUtf8(unzip.readAllStandardOutput());
+    for (const QString &c : cells)
+        QVERIFY2(sheet.contains(c), qPrintable(c + u'\n' + sheet));
+    for (const QString &c : absent)
+        QVERIFY2(!sheet.contains(c), qPrintable(c + u'\n' + sheet));
 }
 
 QTEST_MAIN(TestExporters)
