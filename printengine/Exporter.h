@@ -35,6 +35,10 @@ struct ExportSettings
     int firstPage = 0;
     int lastPage = 0;
     double excelColumnWidth = 0; // points; 0 = by the report's field widths
+    // Excel: one sheet row per record, or a row per line of fields of the
+    // detail section; the report footer's totals as formulas or as values.
+    bool excelTabular = false;
+    bool excelWorksheetFunctions = true;
 };
 
 // One output format. A run calls open, then begin, then pages, detail rows

@@ -1,5 +1,7 @@
 #include "printengine/HtmlExporter.h"
 
+#include "printengine/PageRenderer.h"
+
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
@@ -77,9 +79,10 @@ QString HtmlExporter::pageHtml(const RenderedPage &page) const
                 style += QStringLiteral(";text-align:center");
             if (!o->color.isEmpty())
                 style += QStringLiteral(";color:") + o->color;
-            if (item.text.contains(u'\n'))
+            if (item.text.contains(u'\n') || item.text.contains(u'\r'))
                 style += QStringLiteral(";white-space:pre-wrap");
-            out += QStringLiteral("<div style=\"%1\">%2</div>\n").arg(style, item.text.toHtmlEscaped());
+            const QString shown = item.number ? PageRenderer::fittedText(item) : item.text;
+            out += QStringLiteral("<div style=\"%1\">%2</div>\n").arg(style, shown.toHtmlEscaped());
             break;
         }
         case PageItem::Line: {

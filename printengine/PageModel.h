@@ -15,6 +15,7 @@ struct PageItem
     QString text;                         // Text: the text; Picture: the image file
     const ReportObject *object = nullptr; // font, alignment, colours, line width
     const ReportSection *section = nullptr;
+    bool number = false; // Text: a number, which is never shown cut
 };
 
 // A finished page. The report snapshot keeps the objects the items point at alive.
@@ -33,7 +34,9 @@ struct RunInfo
     QString title;
     double pageWidth = 0;
     double pageHeight = 0;
-    QStringList rowColumns;    // names of the detail row cells
-    QStringList recordColumns; // "ALIAS.FIELD" of the raw records
+    QStringList rowColumns;                       // names of the detail row cells
+    QStringList rowHeadings;                      // the caption the report prints above each detail cell
+    std::vector<const ReportObject *> rowObjects; // the field object of each detail cell
+    QStringList recordColumns;                    // "ALIAS.FIELD" of the raw records
     std::shared_ptr<const ReportDefinition> report;
 };

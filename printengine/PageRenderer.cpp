@@ -23,6 +23,32 @@ QFont fontOf(const ReportObject &o, double fontScale)
 
 } // namespace
 
+QString PageRenderer::fittedText(const PageItem &item, const QFontMetricsF &fm)
+{
+    const double room = item.rect.width() + 0.5;
+    if (fm.horizontalAdvance(item.text) <= room)
+        return item.text;
+    if (!item.number)
+        return fm.elidedText(item.text, Qt::ElideRight, item.rect.width());
+    const double hash = fm.horizontalAdvance(u'#');
+    const int n = hash > 0 ? int(room / hash) : 1;
+    return QString(qMax(1, n), u'#');
+}
+
+QString PageRenderer::fittedText(const PageItem &item)
+{
+    if (!item.object)
+        return item.text;
+    // A device of 72 dots per inch measures in points.
+    static const QImage device = [] {
+        QImage image(1, 1, QImage::Format_RGB32);
+        image.setDotsPerMeterX(2835);
+        image.setDotsPerMeterY(2835);
+        return image;
+    }();
+    return fittedText(item, QFontMetricsF(fontOf(*item.object, 1.0), &device));
+}
+
 void PageRenderer::draw(QPainter &painter, const RenderedPage &page, double fontScale)
 {
     // Fonts and metrics are made once per distinct object, not per item.
@@ -43,14 +69,13 @@ void PageRenderer::draw(QPainter &painter, const RenderedPage &page, double font
             const QFontMetricsF &fm = *it->second;
             QString text = item.text;
             if (text.contains(u'\n') || text.contains(u'\r')) {
-                // Several lines: let Qt wrap within the object's box.
+                // Several lines: let Qt wrap within the object's box. Qt breaks
+                // only at a line feed; a formula's Chr(13) ends a line too.
+                text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
                 painter.drawText(item.rect, int(o->alignment) | Qt::AlignTop | Qt::TextWordWrap, text);
             } else {
-                double w = fm.horizontalAdvance(text);
-                if (w > item.rect.width() + 0.5) {
-                    text = fm.elidedText(text, Qt::ElideRight, item.rect.width());
-                    w = fm.horizontalAdvance(text);
-                }
+                text = fittedText(item, fm);
+                const double w = fm.horizontalAdvance(text);
                 double x = item.rect.left();
                 if (o->alignment & Qt::AlignRight)
                     x = item.rect.right() - w;

@@ -20,6 +20,9 @@ void Paginator::begin(ReportRunner *main)
 void Paginator::startPage()
 {
     const ReportDefinition &r = *m_report;
+    if (m_resetPending)
+        m_pageNumber = 0;
+    m_resetPending = false;
     ++m_pageNumber;
     ++m_pageCount;
     m_page.items.clear();
@@ -100,13 +103,18 @@ bool Paginator::place(ReportRunner &runner, const ReportSection &section, double
         if (!newPage())
             return false;
     }
+    // A section printed at the bottom fills the page: what follows starts a new one.
+    if (section.printAtBottom)
+        m_y = qMax(m_y, m_bodyBottom - section.height);
     if (!m_countOnly)
         runner.buildItems(section, m_report->marginLeft + xOffset, m_y, &m_page.items);
     m_y += section.height;
     if (section.area != ReportSection::ReportHeader)
         m_bodyPlaced = true;
-    if (section.newPageAfter)
+    if (section.newPageAfter || section.printAtBottom)
         m_breakPending = true;
+    if (section.resetPageNumberAfter)
+        m_resetPending = true;
     return true;
 }
 

@@ -5,8 +5,10 @@
 class ReportRunner;
 
 // Places sections on pages: page header and footer of the main report,
-// section breaks, new page before and after, and page numbers. Pages go to
-// the exporter as soon as they are full, so a run holds one page at a time.
+// section breaks, new page before and after, sections printed at the bottom
+// of the page, and page numbers (restarted after a section that asks so).
+// Pages go to the exporter as soon as they are full, so a run holds one page
+// at a time.
 class Paginator
 {
 public:
@@ -46,4 +48,5 @@ private:
     bool m_failed = false;
     bool m_bodyPlaced = false;
     bool m_headerPending = false;
+    bool m_resetPending = false; // the next page is numbered 1
 };

@@ -23,6 +23,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPageSetupDialog>
@@ -30,6 +31,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProgressDialog>
 #include <QSqlQuery>
 
 #include <optional>
@@ -239,6 +241,34 @@ void PrintJob::runTo(Exporter *out, const std::shared_ptr<ReportDefinition> &sna
     options.printDate = printDate;
     options.startPageNumber = startPageNumber;
     options.detailCopies = detailCopies;
+    // A print or an export shows its progress once it takes a while; the
+    // dialog's cancel button ends the job.
+    std::unique_ptr<QProgressDialog> progress;
+    QElapsedTimer running;
+    QElapsedTimer sinceEvents;
+    if (progressDialog && (output == ToPrinter || output == ToExport)) {
+        running.start();
+        sinceEvents.start();
+        options.progress = [&](qint64 records) {
+            if (sinceEvents.elapsed() < 100)
+                return true;
+            sinceEvents.restart();
+            if (!progress && running.elapsed() >= 500) {
+                progress =
+                    std::make_unique<QProgressDialog>(QStringLiteral("Priprava izpisa ..."),
+                                                      QStringLiteral("Prekliči"), 0, 0, dialogParent.data());
+                progress->setWindowTitle(snapshot->title.isEmpty() ? snapshot->summary.title
+                                                                   : snapshot->title);
+                progress->setWindowModality(Qt::ApplicationModal);
+                progress->setMinimumDuration(0);
+                progress->show();
+            }
+            if (progress)
+                progress->setLabelText(QStringLiteral("Prebrani zapisi: %1").arg(records));
+            QCoreApplication::processEvents();
+            return !progress || !progress->wasCanceled();
+        };
+    }
     try {
         ReportRunner runner(snapshot, this, options);
         QString error;

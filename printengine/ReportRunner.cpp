@@ -1,6 +1,8 @@
 #include "printengine/ReportRunner.h"
 
 #include "printengine/Paginator.h"
+#include "printengine/RpeError.h"
+#include "printengine/rpe32.h"
 #include "shell/Formats.h"
 
 #include <QFileInfo>
@@ -57,6 +59,47 @@ QString numberText(double x, int decimals, bool thousands)
     if (x < 0 && !zero)
         r.prepend(u'-');
     return r;
+}
+
+// The caption of each detail cell: the text objects printed above its column
+// in the page header (else the report header, else a group header), the
+// lowest such section winning; a cell without one keeps its name.
+QStringList columnHeadings(const ReportDefinition &r, const std::vector<const ReportObject *> &cells,
+                           const QStringList &names)
+{
+    QStringList headings = names;
+    const ReportSection::Area areas[] = {ReportSection::PageHeader, ReportSection::ReportHeader,
+                                         ReportSection::GroupHeader};
+    for (size_t i = 0; i < cells.size(); ++i) {
+        const ReportObject &cell = *cells[i];
+        bool found = false;
+        for (const ReportSection::Area area : areas) {
+            for (auto s = r.sections.crbegin(); s != r.sections.crend() && !found; ++s) {
+                if (s->area != area || s->suppress)
+                    continue;
+                QList<const ReportObject *> above;
+                for (const ReportObject &t : s->objects) {
+                    // Mostly over this column: a title across the page is no heading.
+                    const double overlap = qMin(t.x + t.width, cell.x + cell.width) - qMax(t.x, cell.x);
+                    if (t.kind == ReportObject::Text && !t.text.trimmed().isEmpty() && t.width > 0 &&
+                        overlap >= t.width / 2)
+                        above << &t;
+                }
+                if (above.isEmpty())
+                    continue;
+                std::stable_sort(above.begin(), above.end(),
+                                 [](const ReportObject *a, const ReportObject *b) { return a->y < b->y; });
+                QStringList lines;
+                for (const ReportObject *t : above)
+                    lines << t->text.simplified();
+                headings[int(i)] = lines.join(u' ');
+                found = true;
+            }
+            if (found)
+                break;
+        }
+    }
+    return headings;
 }
 
 } // namespace
@@ -418,6 +461,8 @@ bool ReportRunner::runRecords(Paginator *pager, double xOffset,
             info.rowColumns << (!o->name.isEmpty()                      ? o->name
                                 : o->kind == ReportObject::SummaryField ? o->summarized
                                                                         : o->text);
+        info.rowObjects = m_rowObjects;
+        info.rowHeadings = columnHeadings(r, m_rowObjects, info.rowColumns);
         info.recordColumns = cols;
         info.report = m_report;
         if (!out->begin(info))
@@ -541,6 +586,8 @@ bool ReportRunner::runRecords(Paginator *pager, double xOffset,
             placeArea(pager, ReportSection::Details, 0, xOffset);
         if (pager->failed())
             return false;
+        if (isMain && m_options.progress && !m_options.progress(m_recordNumber))
+            throw RpeError(RPE_ERR_CANCELLED, QStringLiteral("The print job was cancelled"));
         m_previousRow = m_row;
         has = fetchSelected();
     }
@@ -1031,7 +1078,9 @@ void ReportRunner::buildItems(const ReportSection &section, double x0, double y0
             continue;
         default: {
             item.kind = PageItem::Text;
-            item.text = formatValue(objectValue(o), o.format);
+            const FormulaValue v = objectValue(o);
+            item.text = formatValue(v, o.format);
+            item.number = v.type() == FormulaValue::Number;
             if (item.text.isEmpty())
                 continue;
             break;

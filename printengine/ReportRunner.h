@@ -36,6 +36,9 @@ struct RunOptions
     int detailCopies = 1;
     bool countPagesOnly = false;
     int totalPages = 0; // known from a counting run, 0 = unknown
+    // Called after each record of the main report with the records so far;
+    // false cancels the run.
+    std::function<bool(qint64)> progress;
 };
 
 // Runs one report (or subreport) over its records: group breaks, summaries,

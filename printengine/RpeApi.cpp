@@ -418,6 +418,44 @@ template <typename T> T optionsOf(const void *p, uint16_t bytes, uint16_t minimu
     return t;
 }
 
+// The report options as the engine always applies them. Flags compare as
+// true or false; the other fields by value. CanSelectDistinctRecords is only
+// reported.
+struct ReportOptionRule
+{
+    const char *name;
+    int16_t RpeReportOptions::*field;
+    int16_t value;
+    bool flag;
+};
+const ReportOptionRule reportOptionRules[] = {
+    // A report exported to the report format carries its records; summaries are computed from them.
+    {"SaveDataWithReport", &RpeReportOptions::SaveDataWithReport, 1, true},
+    {"SaveSummariesWithReport", &RpeReportOptions::SaveSummariesWithReport, 0, true},
+    // The selection goes to the database, which uses its indexes.
+    {"UseIndexForSpeed", &RpeReportOptions::UseIndexForSpeed, 1, true},
+    {"TranslateDOSStrings", &RpeReportOptions::TranslateDOSStrings, 0, true},
+    {"TranslateDOSMemos", &RpeReportOptions::TranslateDOSMemos, 0, true},
+    // Date-times stay date-times.
+    {"ConvertDateTimeType", &RpeReportOptions::ConvertDateTimeType, 2, false},
+    {"ConvertNullFieldToDefault", &RpeReportOptions::ConvertNullFieldToDefault, 0, true},
+    // Failures come back as error codes and texts, never as message boxes.
+    {"PrintEngineErrorMessages", &RpeReportOptions::PrintEngineErrorMessages, 0, true},
+    {"CaseInsensitiveSQLData", &RpeReportOptions::CaseInsensitiveSQLData, 0, true},
+    // Every start plans its statement against the database as it is.
+    {"VerifyOnEveryPrint", &RpeReportOptions::VerifyOnEveryPrint, 1, true},
+    {"CreateGroupTree", &RpeReportOptions::CreateGroupTree, 0, true},
+    {"NoDataForHiddenObjects", &RpeReportOptions::NoDataForHiddenObjects, 0, true},
+    {"PerformGroupingOnServer", &RpeReportOptions::PerformGroupingOnServer, 0, true},
+    {"ZoomMode", &RpeReportOptions::ZoomMode, 0, false},
+    {"AsyncQuery", &RpeReportOptions::AsyncQuery, 0, true},
+    {"PromptMode", &RpeReportOptions::PromptMode, 0, false},
+    {"SelectDistinctRecords", &RpeReportOptions::SelectDistinctRecords, 0, true},
+    // The database sorts.
+    {"AlwaysSortLocally", &RpeReportOptions::AlwaysSortLocally, 0, true},
+    {"IsReadOnly", &RpeReportOptions::IsReadOnly, 0, true},
+};
+
 } // namespace
 
 extern "C" {
@@ -553,8 +591,12 @@ RpeBool RpeGetReportVersion(int16_t printJob, RpeReportVersionInfo *version)
 RpeBool RpeGetReportOptions(int16_t printJob, RpeReportOptions *options)
 {
     return guarded<RpeBool>(printJob, 0, [&] {
-        PrintJob &j = jobOf(printJob);
-        record(options, "RpeGetReportOptions") = j.reportOptions;
+        jobOf(printJob);
+        RpeReportOptions &o = record(options, "RpeGetReportOptions");
+        o = RpeReportOptions{};
+        o.StructSize = sizeof(RpeReportOptions);
+        for (const ReportOptionRule &rule : reportOptionRules)
+            o.*rule.field = rule.value;
         return 1;
     });
 }
@@ -562,15 +604,23 @@ RpeBool RpeGetReportOptions(int16_t printJob, RpeReportOptions *options)
 RpeBool RpeSetReportOptions(int16_t printJob, RpeReportOptions *options)
 {
     return guarded<RpeBool>(printJob, 0, [&] {
-        PrintJob &j = jobOf(printJob);
+        jobOf(printJob);
         const RpeReportOptions &o = record(options, "RpeSetReportOptions");
-        if (o.SelectDistinctRecords || o.PerformGroupingOnServer || o.AsyncQuery)
+        // Each option is how the engine works; a record that asks for
+        // another way is refused rather than kept and ignored.
+        QStringList refused;
+        for (const ReportOptionRule &rule : reportOptionRules) {
+            const int16_t v = o.*rule.field;
+            if (rule.flag ? (v != 0) != (rule.value != 0) : v != rule.value)
+                refused << QStringLiteral("%1 %2 (the engine works with %3)")
+                               .arg(QLatin1String(rule.name))
+                               .arg(v)
+                               .arg(rule.value);
+        }
+        if (!refused.isEmpty())
             notAvailable(
                 "RpeSetReportOptions",
-                QStringLiteral(
-                    "distinct records, grouping on the server and asynchronous queries are not supported"));
-        j.reportOptions = o;
-        j.reportOptions.CanSelectDistinctRecords = 0;
+                QStringLiteral("these report options cannot be changed: %1").arg(refused.join(", ")));
         return 1;
     });
 }
@@ -659,13 +709,22 @@ RpeBool RpeEnableProgressDialog(int16_t printJob, RpeBool enable)
 
 RpeBool RpeGetAllowPromptDialog(int16_t printJob)
 {
-    return guarded<RpeBool>(printJob, 0, [&] { return RpeBool(jobOf(printJob).allowPromptDialog); });
+    // The engine never prompts: a parameter without a value takes its default.
+    return guarded<RpeBool>(printJob, 0, [&] {
+        jobOf(printJob);
+        return RpeBool(0);
+    });
 }
 
 RpeBool RpeSetAllowPromptDialog(int16_t printJob, RpeBool allow)
 {
     return guarded<RpeBool>(printJob, 0, [&] {
-        jobOf(printJob).allowPromptDialog = allow != 0;
+        PrintJob &j = jobOf(printJob);
+        if (allow)
+            notAvailable("RpeSetAllowPromptDialog",
+                         QStringLiteral("the engine does not prompt for parameter values; give each "
+                                        "parameter a current or a default value"));
+        j.allowPromptDialog = false;
         return 1;
     });
 }
@@ -844,6 +903,8 @@ static void writeFormat(ReportSection &s, const RpeSectionOptions &o, const char
     if (o.UnderlaySection || o.SuppressBlankSection)
         notAvailable(entry,
                      QStringLiteral("underlaid sections and suppressing blank sections are not supported"));
+    if (!o.KeepTogether)
+        notAvailable(entry, QStringLiteral("a section never splits across pages (KeepTogether must be set)"));
     s.suppress = !o.Visible;
     s.newPageBefore = o.NewPageBefore;
     s.newPageAfter = o.NewPageAfter;
@@ -2125,6 +2186,17 @@ RpeBool RpeExportTo(int16_t printJob, RpeExportOptions *options)
                 s.columnHeadings = x.ColumnHeadings != 0;
                 if (x.StructSize >= 12 && x.UseConstantColumnWidth)
                     s.excelColumnWidth = x.ColumnWidth / 20.0; // twips
+                // A shorter record is an older caller's: no layout choice, totals as values.
+                const auto has = [&](size_t offset) { return x.StructSize >= offset + sizeof(int16_t); };
+                s.excelTabular = has(offsetof(RpeExcelOptions, TabularFormat)) && x.TabularFormat != 0;
+                s.excelWorksheetFunctions =
+                    has(offsetof(RpeExcelOptions, WorksheetFunctions)) && x.WorksheetFunctions != 0;
+                if (has(offsetof(RpeExcelOptions, BaseAreaType)) && x.BaseAreaType != 0 &&
+                    x.BaseAreaType != ReportSection::Details)
+                    notAvailable("RpeExportTo",
+                                 QStringLiteral("the Excel export lays out the detail section; area type %1 "
+                                                "cannot be the base area")
+                                     .arg(x.BaseAreaType));
             }
         } else if (format == QLatin1String("rxfhtml.dll")) {
             if (type > 3)

@@ -1,5 +1,7 @@
 #include "printengine/RtfExporter.h"
 
+#include "printengine/PageRenderer.h"
+
 #include <QBuffer>
 #include <QImage>
 
@@ -13,15 +15,16 @@ int twips(double points)
 QByteArray RtfExporter::escape(const QString &text)
 {
     QByteArray out;
-    for (const QChar c : text) {
-        const ushort u = c.unicode();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const ushort u = text.at(i).unicode();
         if (u == '\\' || u == '{' || u == '}') {
             out += '\\';
             out += char(u);
-        } else if (u == '\n') {
+        } else if (u == '\r' || u == '\n') {
+            // CR (Chr(13) in formulas), LF and CRLF each break the line once.
+            if (u == '\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
+                ++i;
             out += "\\line ";
-        } else if (u == '\r') {
-            continue;
         } else if (u == '\t') {
             out += "\\tab ";
         } else if (u < 128) {
@@ -108,7 +111,8 @@ bool RtfExporter::writePage(const RenderedPage &page)
                 out += "\\i";
             if (o->font.underline)
                 out += "\\ul";
-            out += ' ' + escape(item.text) + "\\par}\n";
+            // A number keeps the frame's width; one that does not fit shows "#".
+            out += ' ' + escape(item.number ? PageRenderer::fittedText(item) : item.text) + "\\par}\n";
             break;
         }
         case PageItem::Line:

@@ -16,16 +16,25 @@ bool TextExporter::begin(const RunInfo &info)
     return true;
 }
 
-QStringList TextExporter::pageLines(const RenderedPage &page, bool tabs)
+QStringList TextExporter::pageLines(const RenderedPage &page, bool tabs, int lineCount)
 {
     const double left = page.report ? page.report->marginLeft : 0;
     const double top = page.report ? page.report->marginTop : 0;
+    // A fixed number of lines spreads the page's body over them, so that
+    // every item of the page keeps a line of its own and none falls off.
+    double pitch = lineHeight;
+    if (lineCount > 0) {
+        const double body = page.height - top - (page.report ? page.report->marginBottom : 0);
+        pitch = body > 0 ? body / lineCount : lineHeight;
+    }
     // Items by line, then by column.
     QMap<int, QMap<int, QStringList>> grid;
     for (const PageItem &item : page.items) {
         if (item.kind != PageItem::Text)
             continue;
-        const int row = qMax(0, int((item.rect.top() - top) / lineHeight + 0.5));
+        int row = qMax(0, int((item.rect.top() - top) / pitch + 0.5));
+        if (lineCount > 0)
+            row = qMin(row, lineCount - 1); // an item below the margin shares the last line
         int col = qMax(0, int((item.rect.left() - left) / columnWidth + 0.5));
         QString text = item.text.simplified();
         const int width = qMax(1, int(item.rect.width() / columnWidth + 0.5));
@@ -62,12 +71,10 @@ QStringList TextExporter::pageLines(const RenderedPage &page, bool tabs)
 
 bool TextExporter::writePage(const RenderedPage &page)
 {
-    QStringList lines = pageLines(page, m_kind == TabSeparated);
+    const int n = qMax(1, m_settings.linesPerPage);
+    QStringList lines = pageLines(page, m_kind == TabSeparated, m_kind == Paginated ? n : 0);
     QString out;
     if (m_kind == Paginated) {
-        const int n = qMax(1, m_settings.linesPerPage);
-        while (lines.size() > n)
-            lines.removeLast();
         while (lines.size() < n)
             lines << QString();
         out = lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n\f");

@@ -1,14 +1,41 @@
-// Every demo report file opens and runs on the demo database, and the
-// per-contract confirmation prints its orders and the unit's signatures.
+// Every demo report file opens and runs on the demo database, shows its
+// values whole once its preparatory script has filled the work table, and
+// the per-contract confirmation prints its orders and the unit's signatures.
+#include "run/SqlScript.h"
 #include "tests/printengine/RpeTestSupport.h"
 #include "tests/support/TestProgramFolder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QProcess>
 #include <QSqlQuery>
 #include <QTest>
 #include <cstring>
+
+namespace {
+const QString computer = QStringLiteral("PISARNA-01");
+
+// Values a user gives the visible parameters of each catalogue report's
+// script (placeholder name = value), and the contract and period of each
+// report kind of the unattended run.
+const QHash<QString, QStringList> reportValues{
+    {QStringLiteral("pogodbe_seznam_prip.sql"), {"DAN=01.11.2026"}},
+    {QStringLiteral("pogodba_kartica_prip.sql"), {"IDPOG=1011", "DANOD=01.11.2026", "DANDO=10.12.2026"}},
+    {QStringLiteral("partnerji_seznam_prip.sql"), {"UPORABNIK=ADMIN"}},
+    {QStringLiteral("konti_stanje_prip.sql"), {"LETO=2026", "MESEC=11", "IDOBD=251", "OBD=250"}},
+    {QStringLiteral("provizije_prip.sql"), {"DANOD=01.11.2026", "DANDO=10.12.2026", "KONTO=760000"}},
+    {QStringLiteral("sklici_dpk_prip.sql"), {"DAN=01.12.2026"}},
+    {QStringLiteral("stanje_portfelja_prip.sql"), {"IDPOG=1001", "DAN=30.11.2026"}},
+};
+const QHash<int, QStringList> batchValues{
+    {1, {"1013", "01.11.2026", "30.11.2026"}},
+    {2, {"1013", "01.11.2026", "30.11.2026"}},
+    {3, {"1013", "01.01.2026", "31.12.2026"}},
+    {4, {"1017", "01.12.2026", "31.12.2026"}},
+};
+} // namespace
 
 class TestDemoReports : public QObject
 {
@@ -19,10 +46,15 @@ private slots:
     void cleanupTestCase();
     void everyReportRuns_data();
     void everyReportRuns();
+    void valuesShowWhole_data();
+    void valuesShowWhole();
     void contractConfirmationWithSignatures();
+    void excelShowsTheReportsColumns_data();
+    void excelShowsTheReportsColumns();
 
 private:
     bool runToPdf(int16_t job, const QString &pdf);
+    QList<SqlScriptParameter> scriptParameters(int report, int batchKind, const QString &script);
     std::unique_ptr<TestProgramFolder> m_folder;
     QString m_reports;
 };
@@ -109,6 +141,116 @@ void TestDemoReports::everyReportRuns()
     Q_UNUSED(title);
 }
 
+QList<SqlScriptParameter> TestDemoReports::scriptParameters(int report, int batchKind, const QString &script)
+{
+    QList<SqlScriptParameter> parameters;
+    if (batchKind > 0) {
+        const QStringList v = batchValues.value(batchKind);
+        for (const char *name : {"IDPOG", "POGODBA", "STRANKA"})
+            parameters << SqlScriptParameter{
+                QStringLiteral("{?%1}").arg(QLatin1String(name)), QStringLiteral("N"), v.at(0), {}};
+        for (const char *name : {"DANOD", "DAN", "DATUM", "DATUMOD"})
+            parameters << SqlScriptParameter{
+                QStringLiteral("{?%1}").arg(QLatin1String(name)), QStringLiteral("D"), v.at(1), {}};
+        for (const char *name : {"DANDO", "DATUMDO"})
+            parameters << SqlScriptParameter{
+                QStringLiteral("{?%1}").arg(QLatin1String(name)), QStringLiteral("D"), v.at(2), {}};
+    } else {
+        QHash<QString, QString> byName;
+        for (const QString &entry : reportValues.value(script))
+            byName.insert(entry.section(u'=', 0, 0), entry.section(u'=', 1));
+        QSqlQuery q = m_folder->openDatabase().execute(
+            QStringLiteral(
+                "SELECT POLJE, TIP_PODATKA FROM POROCILA_PAR WHERE ID_POROCILA = :R ORDER BY SORTIRANJE"),
+            {{QStringLiteral("R"), report}});
+        while (q.next()) {
+            const QString field = q.value(0).toString().trimmed();
+            const QString name =
+                field.startsWith(QLatin1String("{?")) ? field.mid(2, field.size() - 3).toUpper() : QString();
+            if (name != QLatin1String("COMPUTER"))
+                parameters << SqlScriptParameter{field, q.value(1).toString(), byName.value(name), {}};
+        }
+    }
+    parameters << SqlScriptParameter{QStringLiteral("{?COMPUTER}"), QStringLiteral("S"), computer, {}};
+    return parameters;
+}
+
+void TestDemoReports::valuesShowWhole_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<int>("report");
+    QTest::addColumn<int>("batchKind");
+    QTest::addColumn<QString>("filter");
+    QSqlQuery q = m_folder->openDatabase().execute(
+        QStringLiteral("SELECT ID_POROCILA, DATOTEKA_POR, OPIS_POROCILA, FILTER_POROCILA FROM POROCILA WHERE "
+                       "DATOTEKA_POR LIKE '%.rpt' ORDER BY ID_POROCILA"));
+    while (q.next())
+        QTest::addRow("report %d %s", q.value(0).toInt(), qPrintable(q.value(1).toString()))
+            << q.value(1).toString() << q.value(2).toString() << q.value(0).toInt() << 0
+            << q.value(3).toString();
+    QSqlQuery kinds = m_folder->openDatabase().execute(
+        QStringLiteral("SELECT IDREPORT, RPT_FILE, SQL_FILE FROM RPT_OBDELAVE ORDER BY IDREPORT"));
+    while (kinds.next())
+        QTest::addRow("kind %d %s", kinds.value(0).toInt(), qPrintable(kinds.value(1).toString()))
+            << kinds.value(1).toString() << kinds.value(2).toString() << 0 << kinds.value(0).toInt()
+            << QStringLiteral("{REPORT_SQL.COMPUTER} = '|COMPUTER|'");
+}
+
+// A value cut to fit its box would be misread: numbers that do not fit
+// show "#" and texts end in an ellipsis; a demo report shows neither.
+void TestDemoReports::valuesShowWhole()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, script);
+    QFETCH(int, report);
+    QFETCH(int, batchKind);
+    QFETCH(QString, filter);
+    Database &db = m_folder->openDatabase();
+    db.execute(QStringLiteral("DELETE FROM REPORT_SQL"));
+    if (!script.trimmed().isEmpty()) {
+        SqlScriptInputs inputs;
+        inputs.rpeDriver = QStringLiteral("ORACLE");
+        inputs.computerName = computer;
+        inputs.parameters = scriptParameters(report, batchKind, script);
+        SqlScript run(inputs);
+        run.setShowErrors(false);
+        OVO_TRY(run.RunSqlScript(m_reports + script));
+        QVERIFY2(!run.failed(), qPrintable(run.errorText()));
+    }
+    const int16_t job = RpeOpenPrintJob((m_reports + file).toUtf8().constData());
+    QVERIFY2(job > 0, qPrintable(RpeTest::errorText(0)));
+    // The company and filter lines as the report run window fills them.
+    RpeSetFormula(job, "PODJETJE",
+                  "'OVO finance, borznoposredniška družba, d.d.'+Chr(13)+'Dunajska cesta 156'+Chr(13)+'1000 "
+                  "Ljubljana'");
+    RpeSetFormula(job, "FILTER",
+                  "'Pogodba: 1011'+Chr(13)+'Od datuma: 1.11.2026'+Chr(13)+'Do datuma: 10.12.2026'");
+    filter.replace(QStringLiteral("|COMPUTER|"), computer)
+        .replace(QStringLiteral("|UPORABNIK|"), QStringLiteral("'ADMIN'"));
+    if (!filter.isEmpty()) {
+        RpeTextHandle h = nullptr;
+        int16_t length = 0;
+        RPE_VERIFY(RpeGetSelectionFormula(job, &h, &length), job);
+        const QString own = RpeTest::takeText(h).trimmed();
+        const QString selection = own.isEmpty() ? filter : QStringLiteral("(%1) and (%2)").arg(own, filter);
+        RPE_VERIFY(RpeSetSelectionFormula(job, selection.toUtf8().constData()), job);
+    }
+    const QString pdf = m_folder->file(QFileInfo(file).baseName() + QStringLiteral(".pdf"));
+    const bool ok = runToPdf(job, pdf);
+    const QString error = RpeTest::errorText(job);
+    RpeClosePrintJob(job);
+    QVERIFY2(ok, qPrintable(error));
+    const QString text = RpeTest::pdfText(pdf);
+    QVERIFY2(text.contains(QStringLiteral("Dunajska cesta 156")), qPrintable(text));
+    QStringList cut;
+    for (const QString &line : text.split(u'\n')) {
+        if (line.contains(u'#') || line.contains(QChar(0x2026)))
+            cut << line;
+    }
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
+}
+
 void TestDemoReports::contractConfirmationWithSignatures()
 {
     Database &db = m_folder->openDatabase();
@@ -149,6 +291,67 @@ void TestDemoReports::contractConfirmationWithSignatures()
     const QStringList lines =
         QString::fromUtf8(images.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size() - 2, 2); // two header lines, then one line per image
+}
+
+void TestDemoReports::excelShowsTheReportsColumns_data()
+{
+    QTest::addColumn<bool>("worksheetFunctions");
+    QTest::newRow("totals as worksheet functions") << true;
+    QTest::newRow("totals as values") << false;
+}
+
+// The workbook a user opens: the report's captions over the columns, amounts
+// in the field's number format, and the report's totals under them.
+void TestDemoReports::excelShowsTheReportsColumns()
+{
+    QFETCH(bool, worksheetFunctions);
+    const int16_t job = RpeOpenPrintJob((m_reports + QStringLiteral("pogodbe_org.rpt")).toUtf8().constData());
+    QVERIFY2(job > 0, qPrintable(RpeTest::errorText(0)));
+    const QString xlsx = m_folder->file(QStringLiteral("pogodbe.xlsx"));
+    const QByteArray name = xlsx.toUtf8();
+    RpeDiskOptions disk{sizeof(RpeDiskOptions), name.constData()};
+    RpeExcelOptions excel{};
+    excel.StructSize = sizeof excel;
+    excel.ColumnHeadings = -1;
+    excel.WorksheetFunctions = worksheetFunctions ? -1 : 0;
+    RpeExportOptions o{};
+    o.StructSize = sizeof(RpeExportOptions);
+    std::strcpy(o.FormatDLLName, "rxfxls.dll");
+    o.FormatType = 7; // Excel 8
+    o.FormatOptions = &excel;
+    o.NFormatOptionsBytes = sizeof excel;
+    std::strcpy(o.DestinationDLLName, "rxddisk.dll");
+    o.DestinationOptions = &disk;
+    o.NDestinationOptionsBytes = sizeof disk;
+    RPE_VERIFY(RpeExportTo(job, &o) && RpeStartPrintJob(job, 1), job);
+    RpeClosePrintJob(job);
+
+    auto part = [&](const char *entry) {
+        QProcess unzip;
+        unzip.start(QStringLiteral("unzip"), {QStringLiteral("-p"), xlsx, QString::fromLatin1(entry)});
+        unzip.waitForFinished(30000);
+        return QString::fromUtf8(unzip.readAllStandardOutput());
+    };
+    const QString sheet = part("xl/worksheets/sheet1.xml");
+    const QString styles = part("xl/styles.xml");
+    const QString firstRow = sheet.section(QStringLiteral("</row>"), 0, 0);
+    for (const char *caption : {"Pogodba", "Številka", "Stranka", "Sklenjena", "Znesek"})
+        QVERIFY2(firstRow.contains(QStringLiteral("<t>%1</t>").arg(QString::fromUtf8(caption))),
+                 qPrintable(firstRow));
+    QVERIFY(!firstRow.contains(QStringLiteral("ZNS")));
+    QVERIFY2(styles.contains(QStringLiteral("formatCode=\"#,##0.00\"")), qPrintable(styles));
+
+    QSqlQuery q = m_folder->openDatabase().execute(
+        QStringLiteral("SELECT COUNT(*), SUM(ZNS) FROM POG WHERE DAN <= '2026-12-31'"));
+    QVERIFY(q.next());
+    const int rows = q.value(0).toInt();
+    const double total = q.value(1).toDouble();
+    // Headings, one row per contract, the totals.
+    QCOMPARE(int(sheet.count(QStringLiteral("<row "))), rows + 2);
+    const QString last = sheet.section(QStringLiteral("<row "), -1);
+    const QString sum = QStringLiteral("SUM(E2:E%1)").arg(rows + 1);
+    QCOMPARE(last.contains(sum), worksheetFunctions);
+    QVERIFY2(last.contains(QStringLiteral("<v>%1</v>").arg(total, 0, 'g', 15)), qPrintable(last));
 }
 
 QTEST_MAIN(TestDemoReports)

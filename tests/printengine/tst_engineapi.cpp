@@ -6,9 +6,13 @@
 #include "tests/printengine/RpeTestSupport.h"
 #include "tests/support/TestProgramFolder.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QProgressDialog>
 #include <QRegularExpression>
+#include <QSqlQuery>
 #include <QTest>
+#include <QTimer>
 #include <cstring>
 #include <dlfcn.h>
 
@@ -24,6 +28,9 @@ private slots:
     void unknownJob();
     void notAvailable_data();
     void notAvailable();
+    void settingsTheEngineWorksWithAreAccepted();
+    void sectionAtBottomAndPageNumberRestart();
+    void progressDialogCancelsTheJob();
     void applicationAndMailDestinations();
     void openersShareTheEngineAndJobNumbersAreNeverReused();
 
@@ -132,6 +139,21 @@ void TestEngineApi::notAvailable_data()
                                                     << "export to a mail server folder is not supported";
     QTest::newRow("notes database destination") << "destination rxdnotes.dll"
                                                 << "export to a notes database is not supported";
+    // Settings that would otherwise be kept and never applied.
+    QTest::newRow("prompting for parameter values") << "RpeSetAllowPromptDialog"
+                                                    << "the engine does not prompt for parameter values";
+    QTest::newRow("report option: group tree")
+        << "RpeSetReportOptions"
+        << "these report options cannot be changed: CreateGroupTree -1 (the engine works with 0)";
+    QTest::newRow("report option: nulls as defaults, case-insensitive data")
+        << "RpeSetReportOptions 2"
+        << "these report options cannot be changed: ConvertNullFieldToDefault 1 (the engine works with 0), "
+           "CaseInsensitiveSQLData 1 (the engine works with 0)";
+    QTest::newRow("Excel columns from a group header")
+        << "export rxfxls.dll area"
+        << "the Excel export lays out the detail section; area type 3 cannot be the base area";
+    QTest::newRow("section split across pages") << "RpeSetSectionFormat"
+                                                << "a section never splits across pages";
 }
 
 void TestEngineApi::notAvailable()
@@ -149,6 +171,39 @@ void TestEngineApi::notAvailable()
         ok = RpeSetMapTitle(job, 1, "x");
     } else if (call == QLatin1String("RpeSetNthGroupNameFormula")) {
         ok = RpeSetNthGroupNameFormula(job, 0, "{POG.SFORG}");
+    } else if (call == QLatin1String("RpeSetAllowPromptDialog")) {
+        ok = RpeSetAllowPromptDialog(job, 1);
+    } else if (call.startsWith(QLatin1String("RpeSetReportOptions"))) {
+        entry = QStringLiteral("RpeSetReportOptions");
+        RpeReportOptions options{};
+        options.StructSize = sizeof options;
+        QVERIFY(RpeGetReportOptions(job, &options));
+        if (call.endsWith(u'2')) {
+            options.ConvertNullFieldToDefault = 1;
+            options.CaseInsensitiveSQLData = 1;
+        } else {
+            options.CreateGroupTree = -1;
+        }
+        ok = RpeSetReportOptions(job, &options);
+    } else if (call == QLatin1String("RpeSetSectionFormat")) {
+        RpeSectionOptions section{};
+        section.StructSize = sizeof section;
+        QVERIFY(RpeGetSectionFormat(job, 4000, &section));
+        section.KeepTogether = 0;
+        ok = RpeSetSectionFormat(job, 4000, &section);
+    } else if (call.endsWith(QLatin1String(" area"))) {
+        entry = QStringLiteral("RpeExportTo");
+        RpeExcelOptions excel{};
+        excel.StructSize = sizeof excel;
+        excel.BaseAreaType = 3; // group header 1
+        excel.BaseAreaGroupNum = 1;
+        RpeExportOptions o{};
+        o.StructSize = sizeof o;
+        std::strcpy(o.FormatDLLName, "rxfxls.dll");
+        o.FormatType = 7;
+        o.FormatOptions = &excel;
+        std::strcpy(o.DestinationDLLName, "rxddisk.dll");
+        ok = RpeExportTo(job, &o);
     } else {
         entry = QStringLiteral("RpeExportTo");
         RpeExportOptions o{};
@@ -165,6 +220,109 @@ void TestEngineApi::notAvailable()
     QVERIFY2(text.startsWith(entry + QStringLiteral(" is not available in this engine: ") + reason),
              qPrintable(text));
     RpeClosePrintJob(job);
+}
+
+// What the engine does is accepted: the report options as read back, and the
+// prompt switch turned off.
+void TestEngineApi::settingsTheEngineWorksWithAreAccepted()
+{
+    const int16_t job = openDemoJob();
+    QVERIFY(job > 0);
+    RpeReportOptions options{};
+    options.StructSize = sizeof options;
+    RPE_VERIFY(RpeGetReportOptions(job, &options), job);
+    QCOMPARE(options.SaveDataWithReport, int16_t(1));
+    QCOMPARE(options.SelectDistinctRecords, int16_t(0));
+    options.VerifyOnEveryPrint = -1; // true as another caller writes it
+    RPE_VERIFY(RpeSetReportOptions(job, &options), job);
+    RPE_VERIFY(RpeSetAllowPromptDialog(job, 0), job);
+    QCOMPARE(RpeGetAllowPromptDialog(job), RpeBool(0));
+    RpeClosePrintJob(job);
+}
+
+// A unit's footer at the bottom of its page; what follows starts a new page
+// numbered 1 again.
+void TestEngineApi::sectionAtBottomAndPageNumberRestart()
+{
+    const int16_t job = openDemoJob();
+    QVERIFY(job > 0);
+    RpeSectionOptions footer{};
+    footer.StructSize = sizeof footer;
+    RPE_VERIFY(RpeGetSectionFormat(job, 5000, &footer), job); // GF of group 1
+    footer.PrintAtBottomOfPage = 1;
+    footer.ResetPageNAfter = 1;
+    RPE_VERIFY(RpeSetSectionFormat(job, 5000, &footer), job);
+    const QString pdf = m_folder->file(QStringLiteral("spodaj.pdf"));
+    const QByteArray name = pdf.toUtf8();
+    RpeDiskOptions disk{sizeof disk, name.constData()};
+    RpeExportOptions o{};
+    o.StructSize = sizeof o;
+    std::strcpy(o.FormatDLLName, "rxf_pdf.dll");
+    std::strcpy(o.DestinationDLLName, "rxddisk.dll");
+    o.DestinationOptions = &disk;
+    RPE_VERIFY(RpeExportTo(job, &o) && RpeStartPrintJob(job, 1), job);
+    RpeClosePrintJob(job);
+
+    QSqlQuery q = m_folder->openDatabase().execute(
+        QStringLiteral("SELECT COUNT(DISTINCT SFORG) FROM POG WHERE DAN <= '2026-12-31'"));
+    QVERIFY(q.next());
+    const int units = q.value(0).toInt();
+    QVERIFY(units >= 2);
+    // A page per unit, then the report footer on a page of its own.
+    QStringList pages = RpeTest::pdfText(pdf).split(u'\f', Qt::SkipEmptyParts);
+    QCOMPARE(int(pages.size()), units + 1);
+    QVERIFY(pages.takeLast().contains(QStringLiteral("Skupaj vse pogodbe")));
+    for (const QString &page : pages) {
+        QVERIFY2(page.contains(QStringLiteral("Stran 1 od %1").arg(units + 1)), qPrintable(page));
+        // The footer's total is the page's last line before the page footer.
+        const QStringList lines = page.trimmed().split(u'\n', Qt::SkipEmptyParts);
+        QVERIFY2(lines.size() >= 2 && lines[lines.size() - 2].contains(QStringLiteral("Skupaj enota")),
+                 qPrintable(page));
+    }
+}
+
+// A long export shows its progress, and the dialog's cancel button ends the job.
+void TestEngineApi::progressDialogCancelsTheJob()
+{
+    Database &db = m_folder->openDatabase();
+    db.execute(
+        QStringLiteral("WITH RECURSIVE N(I) AS (SELECT 1 UNION ALL SELECT I + 1 FROM N WHERE I < 20000) "
+                       "INSERT INTO REPORT_SQL (COMPUTER, SFOSB, NZV, MST) SELECT 'A', I, 'Stranka ' || I, "
+                       "'Ljubljana' FROM N"));
+    const int16_t job = RpeOpenPrintJob(
+        TestProgramFolder::sourceFile(QStringLiteral("db/program/Report/partnerji_seznam.rpt"))
+            .toUtf8()
+            .constData());
+    QVERIFY(job > 0);
+    RPE_VERIFY(RpeEnableProgressDialog(job, 1), job);
+    const QByteArray name = m_folder->file(QStringLiteral("dolgo.pdf")).toUtf8();
+    RpeDiskOptions disk{sizeof disk, name.constData()};
+    RpeExportOptions o{};
+    o.StructSize = sizeof o;
+    std::strcpy(o.FormatDLLName, "rxf_pdf.dll");
+    std::strcpy(o.DestinationDLLName, "rxddisk.dll");
+    o.DestinationOptions = &disk;
+    RPE_VERIFY(RpeExportTo(job, &o), job);
+    QString seen;
+    QTimer cancel;
+    QObject::connect(&cancel, &QTimer::timeout, [&] {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            auto *dialog = qobject_cast<QProgressDialog *>(w);
+            if (dialog && dialog->isVisible() && seen.isEmpty()) {
+                seen = dialog->labelText();
+                dialog->cancel();
+            }
+        }
+    });
+    cancel.start(20);
+    const RpeBool ok = RpeStartPrintJob(job, 1);
+    cancel.stop();
+    const int16_t code = RpeGetErrorCode(job);
+    RpeClosePrintJob(job);
+    db.execute(QStringLiteral("DELETE FROM REPORT_SQL"));
+    QVERIFY2(seen.startsWith(QStringLiteral("Prebrani zapisi: ")), qPrintable(seen));
+    QVERIFY(!ok);
+    QCOMPARE(code, int16_t(RPE_ERR_CANCELLED));
 }
 
 static QStringList g_handed;

@@ -4,6 +4,7 @@
 #include "printengine/DifExporter.h"
 #include "printengine/ExcelExporter.h"
 #include "printengine/HtmlExporter.h"
+#include "printengine/PageRenderer.h"
 #include "printengine/PdfExporter.h"
 #include "printengine/RecordsExporter.h"
 #include "printengine/ReportFile.h"
@@ -32,9 +33,17 @@ private slots:
     void writesItsFormat();
     void separatePagesWithNavigator();
     void savedDataReadsBack();
+    void numberTooWideShowsHashes_data();
+    void numberTooWideShowsHashes();
+    void paginatedTextKeepsEveryLine();
+    void rtfBreaksLines_data();
+    void rtfBreaksLines();
+    void excelLayout_data();
+    void excelLayout();
 
 private:
-    QString runExporter(Exporter *e, ExportSettings settings, const QString &file);
+    QString runExporter(Exporter *e, ExportSettings settings, const QString &file,
+                        const std::vector<RenderedPage> *pages = nullptr);
     std::shared_ptr<ReportDefinition> m_report;
     std::vector<RenderedPage> m_pages;
     QTemporaryDir m_dir;
@@ -81,7 +90,8 @@ void TestExporters::initTestCase()
     }
 }
 
-QString TestExporters::runExporter(Exporter *e, ExportSettings settings, const QString &file)
+QString TestExporters::runExporter(Exporter *e, ExportSettings settings, const QString &file,
+                                   const std::vector<RenderedPage> *pages)
 {
     settings.fileName = m_dir.filePath(file);
     RunInfo info;
@@ -94,7 +104,7 @@ QString TestExporters::runExporter(Exporter *e, ExportSettings settings, const Q
     if (!e->open(settings) || !e->begin(info))
         return QStringLiteral("begin failed: ") + e->errorText();
     if (e->wantsPages()) {
-        for (const RenderedPage &p : m_pages)
+        for (const RenderedPage &p : pages ? *pages : m_pages)
             e->writePage(p);
     }
     if (e->wantsRows()) {
@@ -227,6 +237,161 @@ void TestExporters::savedDataReadsBack()
     QCOMPARE(back->savedRows[0][1].toDouble(), 1234.5);
     QVERIFY(back->savedRows[1][0].isNull());
     QCOMPARE(back->sections.size(), 1);
+}
+
+void TestExporters::numberTooWideShowsHashes_data()
+{
+    QTest::addColumn<ExporterFactory>("factory");
+    QTest::addColumn<QString>("file");
+    auto make = [](auto f) { return ExporterFactory(f); };
+    QTest::newRow("PDF") << make([] { return new PdfExporter; }) << "w.pdf";
+    QTest::newRow("RTF") << make([] { return new RtfExporter; }) << "w.rtf";
+    QTest::newRow("HTML") << make([] { return new HtmlExporter; }) << "w.html";
+}
+
+// "87.000,00" cut to "87.000,…" reads as another amount: a number that does
+// not fit shows "#" across its box, while a text too long still ends in "…".
+void TestExporters::numberTooWideShowsHashes()
+{
+    QFETCH(ExporterFactory, factory);
+    QFETCH(QString, file);
+    const ReportSection &s = m_report->sections.first();
+    RenderedPage page;
+    page.number = 1;
+    page.width = 595;
+    page.height = 842;
+    page.report = m_report;
+    PageItem wide{PageItem::Text, QRectF(236, 36, 30, 12), QStringLiteral("87.000,00"), &s.objects[1], &s};
+    wide.number = true;
+    PageItem fits{PageItem::Text, QRectF(236, 60, 80, 12), QStringLiteral("269.000,00"), &s.objects[1], &s};
+    fits.number = true;
+    const PageItem name{PageItem::Text, QRectF(36, 84, 40, 12), QStringLiteral("Dunajska cesta 156"),
+                        &s.objects[0], &s};
+    page.items = {wide, fits, name};
+    QVERIFY(PageRenderer::fittedText(name).endsWith(QChar(0x2026)));
+    const QString hashes = PageRenderer::fittedText(wide);
+    QVERIFY2(hashes.size() >= 2 && hashes.count(u'#') == hashes.size(), qPrintable(hashes));
+
+    std::unique_ptr<Exporter> e(factory());
+    ExportSettings settings;
+    settings.fileName = m_dir.filePath(file);
+    RunInfo info;
+    info.title = m_report->title;
+    info.pageWidth = 595;
+    info.pageHeight = 842;
+    info.report = m_report;
+    QVERIFY(e->open(settings) && e->begin(info));
+    QVERIFY(e->writePage(page));
+    QVERIFY2(e->finish(), qPrintable(e->errorText()));
+    QString text;
+    if (file.endsWith(QLatin1String(".pdf"))) {
+        QProcess tool;
+        tool.start(QStringLiteral("pdftotext"), {settings.fileName, QStringLiteral("-")});
+        QVERIFY(tool.waitForFinished(30000));
+        text = QString::fromUtf8(tool.readAllStandardOutput());
+    } else {
+        QFile f(settings.fileName);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        text = QString::fromUtf8(f.readAll());
+    }
+    QVERIFY2(text.contains(hashes), qPrintable(text));
+    QVERIFY2(!text.contains(QStringLiteral("87.0")), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("269.000,00")), qPrintable(text));
+}
+
+// An A4 page holds 64 lines of 12 points; a file of 60 lines a page spreads
+// them over its lines instead of dropping the last ones and the page footer.
+void TestExporters::paginatedTextKeepsEveryLine()
+{
+    const ReportSection &s = m_report->sections.first();
+    RenderedPage page;
+    page.number = 1;
+    page.width = 595;
+    page.height = 842;
+    page.report = m_report;
+    for (int i = 0; i < 64; ++i)
+        page.items.push_back(PageItem{PageItem::Text, QRectF(36, 36 + 12 * i, 150, 12),
+                                      QStringLiteral("Pogodba %1").arg(1001 + i), &s.objects[0], &s});
+    page.items.push_back(PageItem{PageItem::Text, QRectF(36, 842 - 36 - 10, 150, 10),
+                                  QStringLiteral("Stran 1 od 2"), &s.objects[0], &s});
+    RenderedPage second = page;
+    second.number = 2;
+    second.items.resize(1);
+    const std::vector<RenderedPage> pages{page, second};
+    TextExporter e(TextExporter::Paginated);
+    ExportSettings settings;
+    settings.linesPerPage = 60;
+    const QString text = runExporter(&e, settings, QStringLiteral("p.txt"), &pages);
+    const QStringList written = text.split(u'\f');
+    QCOMPARE(written.size(), 3); // two pages, each ended by a form feed
+    for (int p = 0; p < 2; ++p) {
+        QString body = written[p];
+        if (body.startsWith(QLatin1String("\r\n")))
+            body.remove(0, 2);
+        QCOMPARE(body.count(QStringLiteral("\r\n")), 60);
+    }
+    for (int i = 0; i < 64; ++i)
+        QVERIFY2(written[0].contains(QStringLiteral("Pogodba %1").arg(1001 + i)), qPrintable(written[0]));
+    QVERIFY(written[0].contains(QStringLiteral("Stran 1 od 2")));
+}
+
+void TestExporters::rtfBreaksLines_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("carriage return, as Chr(13) joins") << "Dunajska cesta 156\r1000 Ljubljana";
+    QTest::newRow("line feed") << "Dunajska cesta 156\n1000 Ljubljana";
+    QTest::newRow("carriage return and line feed, one break") << "Dunajska cesta 156\r\n1000 Ljubljana";
+}
+
+void TestExporters::rtfBreaksLines()
+{
+    QFETCH(QString, text);
+    QCOMPARE(RtfExporter::escape(text), QByteArray("Dunajska cesta 156\\line 1000 Ljubljana"));
+}
+
+void TestExporters::excelLayout_data()
+{
+    QTest::addColumn<bool>("tabular");
+    QTest::addColumn<QStringList>("cells");
+    QTest::addColumn<QStringList>("absent");
+    // The detail section has name and amount on its first line, the address under them.
+    QTest::newRow("a row per line of fields")
+        << false << QStringList{"r=\"A1\"", "r=\"B1\"", "r=\"A2\"", "r=\"A4\""} << QStringList{"r=\"C1\""};
+    QTest::newRow("tabular: a record on one row")
+        << true << QStringList{"r=\"A1\"", "r=\"C1\"", "r=\"C2\""} << QStringList{"r=\"A3\""};
+}
+
+void TestExporters::excelLayout()
+{
+    QFETCH(bool, tabular);
+    QFETCH(QStringList, cells);
+    QFETCH(QStringList, absent);
+    const ReportSection &s = m_report->sections.first();
+    ReportObject address = s.objects[0];
+    address.y = 15;
+    RunInfo info;
+    info.title = m_report->title;
+    info.rowColumns = {QStringLiteral("Stranka"), QStringLiteral("Znesek"), QStringLiteral("Naslov")};
+    info.rowObjects = {&s.objects[0], &s.objects[1], &address};
+    ExcelExporter e;
+    ExportSettings settings;
+    settings.fileName = m_dir.filePath(QStringLiteral("layout.xlsx"));
+    settings.excelTabular = tabular;
+    QVERIFY(e.open(settings) && e.begin(info));
+    for (int i = 0; i < 2; ++i)
+        QVERIFY(e.writeRow({FormulaValue::string(QStringLiteral("Ana")), FormulaValue::number(7),
+                            FormulaValue::string(QStringLiteral("Cesta 1"))},
+                           {QStringLiteral("Ana"), QStringLiteral("7,00"), QStringLiteral("Cesta 1")}));
+    QVERIFY2(e.finish(), qPrintable(e.errorText()));
+    QProcess unzip;
+    unzip.start(QStringLiteral("unzip"),
+                {QStringLiteral("-p"), settings.fileName, QStringLiteral("xl/worksheets/sheet1.xml")});
+    QVERIFY(unzip.waitForFinished(30000));
+    const QString sheet = QString::fromUtf8(unzip.readAllStandardOutput());
+    for (const QString &c : cells)
+        QVERIFY2(sheet.contains(c), qPrintable(c + u'\n' + sheet));
+    for (const QString &c : absent)
+        QVERIFY2(!sheet.contains(c), qPrintable(c + u'\n' + sheet));
 }
 
 QTEST_MAIN(TestExporters)
