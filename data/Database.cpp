@@ -138,6 +138,10 @@ void Database::open()
         // Opening a missing file would silently create an empty database.
         if (!QFileInfo::exists(name))
             throw EDatabaseError(QStringLiteral("Datoteka podatkovne baze ne obstaja: %1").arg(name));
+        // An empty file is no database either; opening it would write the
+        // sequence table and a journal into it before anything could fail.
+        if (QFileInfo(name).size() == 0)
+            throw EDatabaseError(QStringLiteral("Datoteka podatkovne baze je prazna: %1").arg(name));
         if (!options.contains(QLatin1String("QSQLITE_BUSY_TIMEOUT")))
             options += (options.isEmpty() ? QString() : QStringLiteral(";")) + QStringLiteral("QSQLITE_BUSY_TIMEOUT=30000");
     }
