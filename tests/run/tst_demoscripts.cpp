@@ -29,6 +29,7 @@ const QHash<QString, QStringList> reportValues{
     {QStringLiteral("sklici_dpk_prip.sql"), {"DAN=01.12.2026"}},
     {QStringLiteral("promet_vp_prip.sql"), {}},
     {QStringLiteral("stanje_portfelja_prip.sql"), {"IDPOG=1001", "DAN=30.11.2026"}},
+    {QStringLiteral("bruto_bilanca_prip.sql"), {"DAN=30.11.2026"}},
     {QStringLiteral("partnerji.sql"), {"MST=Ljubljana"}},
 };
 
