@@ -23,7 +23,7 @@ FROM POG P
 WHERE P.SFDJV = 'L' AND P.DAN <= {?DAN} AND (P.DANKNZ IS NULL OR P.DANKNZ >= {?DAN});
 
 INSERT INTO REPORT_SQL (COMPUTER, ID_POROCILA, INTID, KONTO, OPIS, NUM1, NUM2)
-SELECT {?COMPUTER}, 15, 110002, '110000', 'Denarna sredstva: prejeta sredstva strank za posredovanje',
+SELECT {?COMPUTER}, 15, 110002, '110000', 'Denarna sredstva: sredstva strank za nakupe',
        {@NVL}(SUM(P.ZNS), 0), 0
 FROM POG P
 WHERE P.SFDJV = 'N' AND P.DAN <= {?DAN} AND (P.DANKNZ IS NULL OR P.DANKNZ >= {?DAN});
