@@ -3,26 +3,13 @@
 #include "shell/ProgramFolder.h"
 
 #include <QFile>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTest>
 
 TestProgramFolder::TestProgramFolder(Content content)
 {
     ProgramFolder::setPath(m_dir.path());
     writeFile(QStringLiteral("Aliases.ini"), QStringLiteral("[LB]\nDRIVER=QSQLITE\nDATABASE=test.db\n"));
-    {
-        // An empty but real database: the layer refuses a file of 0 bytes.
-        const QString connection = QStringLiteral("ovo-test-create");
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-            db.setDatabaseName(databaseFile());
-            if (!db.open() || !QSqlQuery(db).exec(QStringLiteral("PRAGMA user_version = 1")))
-                qFatal("cannot create %s", qPrintable(databaseFile()));
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(connection);
-    }
+    Database::createEmbedded(databaseFile());
     if (content == Empty)
         return;
     Database db(QStringLiteral("TESTSETUP"));
