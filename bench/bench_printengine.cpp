@@ -94,7 +94,7 @@ int main(int argc, char *argv[])
         QFile aliases(folder.filePath(QStringLiteral("Aliases.ini")));
         aliases.open(QIODevice::WriteOnly);
         aliases.write("[LB]\nDRIVER=QSQLITE\nDATABASE=bench.db\n");
-        QFile(folder.filePath(QStringLiteral("bench.db"))).open(QIODevice::WriteOnly);
+        Database::createEmbedded(folder.filePath(QStringLiteral("bench.db")));
         QFile report(folder.filePath(QStringLiteral("bench.rpt")));
         report.open(QIODevice::WriteOnly);
         report.write(reportXml);

@@ -432,8 +432,15 @@ void TFPorocila::BBrisiClick()
         ShowError(QStringLiteral("Ne morem brisati poročila. Morda obstajajo definirani parametri."));
         return;
     }
-    // P still shows the deleted row, which is what the log records.
-    D->LogActivity(P, QStringLiteral("-"), QStringLiteral("ID_POROCILA"), QStringLiteral("POROCILA"));
+    // P still shows the deleted row, which is what the log records. The
+    // report is gone whether or not the log can be written: the list shows
+    // that before a log error is reported.
+    try {
+        D->LogActivity(P, QStringLiteral("-"), QStringLiteral("ID_POROCILA"), QStringLiteral("POROCILA"));
+    } catch (...) {
+        reopenReports();
+        throw;
+    }
     reopenReports();
 }
 

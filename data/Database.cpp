@@ -8,6 +8,7 @@
 #include "shell/ProgramFolder.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QSqlDriver>
@@ -48,6 +49,13 @@ QString paramValue(const QStringList &params, const QString &key)
             return line.mid(eq + 1);
     }
     return QString();
+}
+
+QString sequenceTableStatement()
+{
+    return QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (NAME VARCHAR(128) PRIMARY KEY, "
+                          "VALUE INTEGER NOT NULL, INCREMENT INTEGER NOT NULL)")
+        .arg(SqlRewriter::sequenceTable());
 }
 
 QVariant bindable(const QVariant &value, bool embedded)
@@ -106,6 +114,25 @@ QStringList Database::aliasParameters() const
     return IniFile(aliasFileName()).sectionLines(m_aliasName);
 }
 
+void Database::createEmbedded(const QString &file)
+{
+    if (QFileInfo::exists(file))
+        throw EDatabaseError(QStringLiteral("Datoteka podatkovne baze že obstaja: %1").arg(file));
+    sqlite3 *raw = nullptr;
+    const QByteArray name = QFile::encodeName(file);
+    int rc = sqlite3_open_v2(name.constData(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    QString error;
+    if (rc == SQLITE_OK)
+        rc = sqlite3_exec(raw, sequenceTableStatement().toUtf8().constData(), nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK)
+        error = raw ? QString::fromUtf8(sqlite3_errmsg(raw)) : QString::fromUtf8(sqlite3_errstr(rc));
+    sqlite3_close(raw);
+    if (!error.isEmpty()) {
+        QFile::remove(file);
+        throw EDatabaseError(QStringLiteral("Ne morem ustvariti podatkovne baze %1: %2").arg(file, error));
+    }
+}
+
 bool Database::connected() const
 {
     return QSqlDatabase::contains(m_connectionName) && QSqlDatabase::database(m_connectionName, false).isOpen();
@@ -138,6 +165,10 @@ void Database::open()
         // Opening a missing file would silently create an empty database.
         if (!QFileInfo::exists(name))
             throw EDatabaseError(QStringLiteral("Datoteka podatkovne baze ne obstaja: %1").arg(name));
+        // An empty file is no database either; opening it would write the
+        // sequence table and a journal into it before anything could fail.
+        if (QFileInfo(name).size() == 0)
+            throw EDatabaseError(QStringLiteral("Datoteka podatkovne baze je prazna: %1").arg(name));
         if (!options.contains(QLatin1String("QSQLITE_BUSY_TIMEOUT")))
             options += (options.isEmpty() ? QString() : QStringLiteral(";")) + QStringLiteral("QSQLITE_BUSY_TIMEOUT=30000");
     }
@@ -172,9 +203,7 @@ void Database::open()
         // a power cut can lose the last commits but never corrupts the file.
         q.exec(QStringLiteral("PRAGMA journal_mode = WAL"));
         q.exec(QStringLiteral("PRAGMA synchronous = NORMAL"));
-        if (!q.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (NAME VARCHAR(128) PRIMARY KEY, "
-                                   "VALUE INTEGER NOT NULL, INCREMENT INTEGER NOT NULL)")
-                        .arg(SqlRewriter::sequenceTable()))) {
+        if (!q.exec(sequenceTableStatement())) {
             const QString text = errorText(q.lastError());
             db.close();
             throw EDatabaseError(text);

@@ -29,6 +29,9 @@ public:
     Database &operator=(const Database &) = delete;
 
     static QString aliasFileName(); // program folder + "Aliases.ini"
+    // A new, empty embedded database file, which open() takes (it refuses a
+    // file of 0 bytes). Throws EDatabaseError, also when the file exists.
+    static void createEmbedded(const QString &file);
     static Database *find(const QString &databaseName);
     // The database of that name; throws EDatabaseError when there is none.
     static Database &require(const QString &databaseName);

@@ -147,18 +147,18 @@ void TLangQuery::logStatement(const QStringList &lines, bool change) const
         const QString folder = SqlLogDir();
         QDir().mkpath(folder);
         QFile last(folder + QStringLiteral("Query.log"));
-        if (last.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+        if (OpenLogFile(last, QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
             last.write((lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
         if (!change)
             return;
         const QByteArray entry = (lines.join(QLatin1Char('\n')) + QStringLiteral("\nGo\n\n")).toUtf8();
         QFile modify(folder + QStringLiteral("Modify.log"));
-        if (modify.open(QIODevice::Append | QIODevice::Text)) {
+        if (OpenLogFile(modify, QIODevice::Append | QIODevice::Text)) {
             modify.write(entry);
             return;
         }
         QFile fallback(ProgramFolder::file(QStringLiteral("Datoteka.txt")));
-        if (fallback.open(QIODevice::Append | QIODevice::Text))
+        if (OpenLogFile(fallback, QIODevice::Append | QIODevice::Text))
             fallback.write(entry);
     } catch (...) {
     }

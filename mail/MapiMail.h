@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -38,9 +39,37 @@ using HandOver = std::function<int(const MapiMessage &message, QString &systemTe
 void setHandOver(HandOver handOver);
 void clearHandOver();
 
-// The desktop's own hand-over (xdg-email): -1 when the tool cannot be
-// started, else its exit code.
+// The desktop's own hand-over: StartHandOver with xdg-email, refused at once
+// in a run without a display.
 int DesktopHandOver(const MapiMessage &message, QString &systemText);
+
+// Starts the mail program on a copy of the attachment and returns without
+// waiting for it: a mail program that is already running returns at once and
+// reads the file later, one that opens its own compose window stays until
+// the user closes it. -1, with the reason in systemText, when the copy cannot
+// be made or the program is missing; 0 once it has been started. A program
+// that fails later (cannot start, ends with a code other than 0) is reported
+// with the box of SendMapiMail when it ends.
+int StartHandOver(const MapiMessage &message, QString &systemText,
+                  const QString &program = QStringLiteral("xdg-email"));
+
+// The folder that holds one subfolder per hand-over: program folder +
+// "Temp/Mail/". Subfolders older than a day are removed at start-up and
+// before every hand-over; the mail program has long read its file by then.
+QString HandOverFolder();
+void RemoveOldHandOvers();
+
+// The arguments of xdg-email for the message (the attachment as given).
+QStringList DesktopArguments(const MapiMessage &message);
+// "Name <address>", or the bare address when there is no other name.
+QString RecipientText(const MapiRecipient &recipient);
+// The program's own one-line reason among what it wrote to its error
+// output: its last line that begins with "program:", else its last
+// non-empty line.
+QString ReasonLine(const QByteArray &errorOutput, const QString &program);
+
+// "Error sending mail (n)." + CR LF + the reason, in an error box.
+void ShowFailure(int result, const QString &systemText);
 
 } // namespace MapiMail
 

@@ -22,11 +22,19 @@
 TD *D = nullptr;
 
 namespace {
+const QString HiddenPassword = QStringLiteral("********");
+
+// The command line as logs show it: the password (third value of /LOG) hidden.
 QString commandLineOf(const QStringList &arguments)
 {
     QStringList parts;
-    for (const QString &a : arguments)
-        parts.append(a.contains(QLatin1Char(' ')) ? QLatin1Char('"') + a + QLatin1Char('"') : a);
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &a = arguments.at(i);
+        const bool password = i >= 4 && arguments.at(i - 3).toUpper() == QLatin1String("/LOG");
+        parts.append(password                       ? HiddenPassword
+                     : a.contains(QLatin1Char(' ')) ? QLatin1Char('"') + a + QLatin1Char('"')
+                                                    : a);
+    }
     return parts.join(QLatin1Char(' '));
 }
 
@@ -49,8 +57,7 @@ void requireIdentifier(const QString &name)
 }
 } // namespace
 
-TD::TD(const QStringList &arguments, std::optional<bool> isExe, QObject *parent)
-    : QObject(parent), DB(QStringLiteral("LB"))
+TD::TD(const QStringList &arguments, bool isExe, QObject *parent) : QObject(parent), DB(QStringLiteral("LB"))
 {
     D = this;
     try {
@@ -62,7 +69,7 @@ TD::TD(const QStringList &arguments, std::optional<bool> isExe, QObject *parent)
     }
 }
 
-void TD::create(const QStringList &arguments, std::optional<bool> isExe)
+void TD::create(const QStringList &arguments, bool isExe)
 {
     // 1. Identity of the program and of the computer.
     FileVersion = ReadFileVersion(QStringLiteral("FileVersion"));
@@ -95,7 +102,7 @@ void TD::create(const QStringList &arguments, std::optional<bool> isExe)
     Trace(QStringLiteral("d3"));
 
     // 5. and 6. The switches and the connection, only for the program itself.
-    IsExe = isExe.value_or(RunningAsProgram());
+    IsExe = isExe;
     if (IsExe) {
         ReadStartupSwitches(arguments);
         CheckStartupSwitches(arguments);
@@ -147,13 +154,6 @@ QString TD::UsageText()
 {
     return QStringLiteral("Program je treba startati s parametri /LOG UPORABNIK DBUSER DBPASS /PRG IDENTSTRING /CR "
                           "DRIVERNAME SERVERNAME [/AUTO /IDREPORT IdReport] [/DAN Datum] [/DJV Dejavnosti] ");
-}
-
-bool TD::RunningAsProgram()
-{
-    if (!QCoreApplication::instance())
-        return false;
-    return QFileInfo(QCoreApplication::applicationFilePath()).fileName() == QLatin1String("porocila");
 }
 
 void TD::Trace(const QString &marker)
@@ -541,10 +541,15 @@ void TD::ApplyFieldDictionary(DataSet &dataSet) const
 
 void TD::SaveAliasInfo()
 {
-    QStringList lines = DB.aliasParameters();
+    QStringList lines;
+    for (const QString &line : DB.aliasParameters()) {
+        const qsizetype eq = line.indexOf(QLatin1Char('='));
+        const bool secret = eq > 0 && line.left(eq).contains(QLatin1String("PASSWORD"), Qt::CaseInsensitive);
+        lines.append(secret ? line.left(eq + 1) + HiddenPassword : line);
+    }
     lines.append(CommandLine);
     QFile file(ProgramFolder::file(QStringLiteral("Bde.txt")));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+    if (!OpenLogFile(file, QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
         throw EInOutError(QStringLiteral("Ne morem pisati v datoteko %1: %2").arg(file.fileName(), file.errorString()));
     for (const QString &line : lines)
         file.write((line + QLatin1Char('\n')).toUtf8());

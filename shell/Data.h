@@ -29,21 +29,22 @@ class TD : public QObject
     Q_OBJECT
 public:
     // arguments: the whole command line, the program first. isExe: whether
-    // this is the application itself (reads switches and opens the database);
-    // by default true when the running program is "porocila".
-    explicit TD(const QStringList &arguments, std::optional<bool> isExe = std::nullopt, QObject *parent = nullptr);
+    // this is the application itself (reads switches and opens the database),
+    // which only its main() says, whatever its file is called; a test or
+    // another host keeps the defaults.
+    explicit TD(const QStringList &arguments, bool isExe = false, QObject *parent = nullptr);
     ~TD() override;
     TD(const TD &) = delete;
     TD &operator=(const TD &) = delete;
 
     static QString UsageText();
-    static bool RunningAsProgram();
 
     // Identity, connection and configuration.
     QString User, UserFullName, DbUser, DbPassword;
     QString RpeDriver, RpeServer, RpeDatabase;
     QString ProgramId, Dialect = QStringLiteral("ORACLE");
-    QString ComputerName, CommandLine, FileVersion, EngineVersion, TodayText;
+    QString ComputerName, FileVersion, EngineVersion, TodayText;
+    QString CommandLine;        // the whole command line, the password written as ********
     QString TranslationProgram; // the program name every translation component takes
     QString ReportDir, TraceLogFile, ErrorLogFile, SettingsFile;
     bool IsExe = false;
@@ -100,7 +101,7 @@ public:
     void Step(const QString &text);
 
 private:
-    void create(const QStringList &arguments, std::optional<bool> isExe);
+    void create(const QStringList &arguments, bool isExe);
     void ReadStartupSwitches(const QStringList &arguments);
     void CheckStartupSwitches(const QStringList &arguments);
     void LoadUserName();

@@ -16,13 +16,76 @@ bool isSection(const QString &line, QString *name = nullptr)
     return true;
 }
 
+bool keyOf(const QString &line, QString &key, QString &value)
+{
+    const qsizetype eq = line.indexOf(QLatin1Char('='));
+    if (eq <= 0 || line.trimmed().startsWith(QLatin1Char(';')))
+        return false;
+    key = line.left(eq).trimmed();
+    value = line.mid(eq + 1).trimmed();
+    return true;
+}
+
+const QByteArray Bom("\xEF\xBB\xBF");
+} // namespace
+
+IniFile::IniFile(QString fileName) : m_fileName(std::move(fileName)) {}
+
+QList<IniFile::Line> IniFile::load() const
+{
+    QFile file(m_fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray data = file.readAll();
+    QList<Line> lines;
+    qsizetype start = 0;
+    while (start < data.size()) {
+        qsizetype end = data.indexOf('\n', start);
+        Line line;
+        if (end < 0) {
+            line.bytes = data.mid(start);
+            end = data.size();
+        } else {
+            line.bytes = data.mid(start, end - start);
+            line.end = QByteArrayLiteral("\n");
+            ++end;
+        }
+        if (line.bytes.endsWith('\r')) {
+            line.bytes.chop(1);
+            line.end.prepend('\r');
+        }
+        QByteArray parsed = line.bytes;
+        if (lines.isEmpty() && parsed.startsWith(Bom))
+            parsed.remove(0, Bom.size());
+        line.text = QString::fromUtf8(parsed);
+        lines.append(line);
+        start = end;
+    }
+    return lines;
+}
+
+void IniFile::save(const QList<Line> &lines) const
+{
+    QSaveFile file(m_fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        throw EInOutError(
+            QStringLiteral("Ne morem pisati v datoteko %1: %2").arg(m_fileName, file.errorString()));
+    for (const Line &l : lines)
+        file.write(l.bytes + l.end);
+    if (!file.commit())
+        throw EInOutError(
+            QStringLiteral("Ne morem pisati v datoteko %1: %2").arg(m_fileName, file.errorString()));
+}
+
+namespace {
 // Range [begin, end) of the lines that belong to a section's body; begin -1 when missing.
-std::pair<qsizetype, qsizetype> sectionRange(const QStringList &lines, const QString &section)
+template <typename Lines>
+std::pair<qsizetype, qsizetype> sectionRange(const Lines &lines, const QString &section)
 {
     qsizetype begin = -1;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         QString name;
-        if (!isSection(lines.at(i), &name))
+        if (!isSection(lines.at(i).text, &name))
             continue;
         if (begin >= 0)
             return {begin, i};
@@ -31,57 +94,17 @@ std::pair<qsizetype, qsizetype> sectionRange(const QStringList &lines, const QSt
     }
     return {begin, lines.size()};
 }
-
-bool keyOf(const QString &line, QString &key, QString &value)
-{
-    const qsizetype eq = line.indexOf(QLatin1Char('='));
-    if (eq <= 0 || line.trimmed().startsWith(QLatin1Char(';')))
-        return false;
-    key = line.left(eq).trimmed();
-    value = line.mid(eq + 1);
-    return true;
-}
 } // namespace
-
-IniFile::IniFile(QString fileName) : m_fileName(std::move(fileName)) {}
-
-QStringList IniFile::load() const
-{
-    QFile file(m_fileName);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return {};
-    QString text = QString::fromUtf8(file.readAll());
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    QStringList lines = text.split(QLatin1Char('\n'));
-    for (QString &l : lines)
-        if (l.endsWith(QLatin1Char('\r')))
-            l.chop(1);
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
-}
-
-void IniFile::save(const QStringList &lines) const
-{
-    QSaveFile file(m_fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        throw EInOutError(QStringLiteral("Ne morem pisati v datoteko %1: %2").arg(m_fileName, file.errorString()));
-    for (const QString &l : lines)
-        file.write((l + QLatin1Char('\n')).toUtf8());
-    if (!file.commit())
-        throw EInOutError(QStringLiteral("Ne morem pisati v datoteko %1: %2").arg(m_fileName, file.errorString()));
-}
 
 QString IniFile::readString(const QString &section, const QString &key, const QString &defaultValue) const
 {
-    const QStringList lines = load();
+    const QList<Line> lines = load();
     const auto [begin, end] = sectionRange(lines, section);
     if (begin < 0)
         return defaultValue;
     for (qsizetype i = begin; i < end; ++i) {
         QString k, v;
-        if (keyOf(lines.at(i), k, v) && k.compare(key, Qt::CaseInsensitive) == 0)
+        if (keyOf(lines.at(i).text, k, v) && k.compare(key, Qt::CaseInsensitive) == 0)
             return v;
     }
     return defaultValue;
@@ -89,12 +112,12 @@ QString IniFile::readString(const QString &section, const QString &key, const QS
 
 QStringList IniFile::sectionLines(const QString &section) const
 {
-    const QStringList lines = load();
+    const QList<Line> lines = load();
     const auto [begin, end] = sectionRange(lines, section);
     QStringList result;
     for (qsizetype i = begin; begin >= 0 && i < end; ++i) {
         QString k, v;
-        if (keyOf(lines.at(i), k, v))
+        if (keyOf(lines.at(i).text, k, v))
             result.append(k + QLatin1Char('=') + v);
     }
     return result;
@@ -115,37 +138,51 @@ bool IniFile::sectionExists(const QString &section) const
 
 void IniFile::writeString(const QString &section, const QString &key, const QString &value)
 {
-    QStringList lines = load();
+    QList<Line> lines = load();
+    // New lines end as the file's lines do.
+    const QByteArray lineEnd =
+        !lines.isEmpty() && lines.front().end == "\r\n" ? QByteArray("\r\n") : QByteArray("\n");
+    const auto lineOf = [&](const QString &text) { return Line{text.toUtf8(), lineEnd, text}; };
+    // A line added after a last line that has no line end gives it one.
+    const auto endLastLine = [&] {
+        if (!lines.isEmpty() && lines.last().end.isEmpty())
+            lines.last().end = lineEnd;
+    };
     const auto [begin, end] = sectionRange(lines, section);
     const QString entry = key + QLatin1Char('=') + value;
     if (begin < 0) {
-        if (!lines.isEmpty() && !lines.last().trimmed().isEmpty())
-            lines.append(QString());
-        lines.append(QLatin1Char('[') + section + QLatin1Char(']'));
-        lines.append(entry);
+        endLastLine();
+        if (!lines.isEmpty() && !lines.last().text.trimmed().isEmpty())
+            lines.append(lineOf(QString()));
+        lines.append(lineOf(QLatin1Char('[') + section + QLatin1Char(']')));
+        lines.append(lineOf(entry));
         save(lines);
         return;
     }
     qsizetype insertAt = begin;
     for (qsizetype i = begin; i < end; ++i) {
         QString k, v;
-        if (keyOf(lines.at(i), k, v)) {
-            if (k.compare(key, Qt::CaseInsensitive) == 0) {
-                lines[i] = k + QLatin1Char('=') + value;
-                save(lines);
-                return;
-            }
+        if (keyOf(lines.at(i).text, k, v) && k.compare(key, Qt::CaseInsensitive) == 0) {
+            // The key keeps its spelling and whatever stood before it on the line.
+            Line &line = lines[i];
+            const qsizetype eq = line.bytes.indexOf('=');
+            line.bytes = line.bytes.left(eq + 1) + value.toUtf8();
+            line.text = QString::fromUtf8(line.bytes);
+            save(lines);
+            return;
         }
-        if (!lines.at(i).trimmed().isEmpty())
+        if (!lines.at(i).text.trimmed().isEmpty())
             insertAt = i + 1;
     }
-    lines.insert(insertAt, entry);
+    if (insertAt == lines.size())
+        endLastLine();
+    lines.insert(insertAt, lineOf(entry));
     save(lines);
 }
 
 void IniFile::eraseSection(const QString &section)
 {
-    QStringList lines = load();
+    QList<Line> lines = load();
     const auto [begin, end] = sectionRange(lines, section);
     if (begin < 0)
         return;

@@ -1,11 +1,15 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
 // A Windows-style ini file: sections and keys compared without letter case,
-// values as written after the first '='. Writing keeps every other line of the
-// file as it was. Files are UTF-8.
+// values as written after the first '=', without surrounding blanks. Writing
+// replaces only the line of the key written (or adds one) and keeps every
+// other byte of the file as it was, also bytes that are not UTF-8 and the
+// line ends. Text is UTF-8.
 class IniFile
 {
 public:
@@ -24,8 +28,16 @@ public:
     const QString &fileName() const { return m_fileName; }
 
 private:
-    QStringList load() const;
-    void save(const QStringList &lines) const;
+    // One line of the file: its bytes without the line end, the line end
+    // ("\n", "\r\n" or none on the last line) and the text for parsing.
+    struct Line
+    {
+        QByteArray bytes;
+        QByteArray end;
+        QString text;
+    };
+    QList<Line> load() const;
+    void save(const QList<Line> &lines) const;
 
     QString m_fileName;
 };

@@ -12,12 +12,18 @@
 #include <QFile>
 #include <QFileInfo>
 
+bool OpenLogFile(QFile &file, QIODevice::OpenMode mode)
+{
+    // Logs hold command lines and statements with the users' data.
+    return file.open(mode, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
 void AppendLog(const QString &file, const QString &line)
 {
     if (file.trimmed().isEmpty())
         return;
     QFile f(file);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+    if (!OpenLogFile(f, QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
         throw EInOutError(QStringLiteral("Ne morem pisati v datoteko %1: %2").arg(file, f.errorString()));
     f.write((line + QLatin1Char('\n')).toUtf8());
     f.flush();
@@ -31,7 +37,7 @@ void AppendLogLines(const QString &file, const QStringList &lines)
     if (target.trimmed().isEmpty() || QFileInfo(target).isDir())
         target = SqlLogDir() + QStringLiteral("PrelmaTemp.log");
     QFile f(target);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+    if (!OpenLogFile(f, QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
         throw EInOutError(QStringLiteral("Ne morem pisati v datoteko %1: %2").arg(target, f.errorString()));
     for (const QString &line : lines)
         f.write((line + QLatin1Char('\n')).toUtf8());
@@ -42,7 +48,7 @@ void SaveLog(const QString &file, const QStringList &lines)
 {
     QDir().mkpath(QFileInfo(file).absolutePath());
     QFile f(file);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+    if (!OpenLogFile(f, QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
         return;
     for (const QString &line : lines)
         f.write((line + QLatin1Char('\n')).toUtf8());

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QFile>
 #include <QString>
 #include <QStringList>
 #include <exception>
 
 // Plain-text logs of the program folder and the SQL log folder.
 
+// Opens a log, creating it readable and writable by its owner only.
+bool OpenLogFile(QFile &file, QIODevice::OpenMode mode);
 // Adds one line at the end of a text file, creating the file; the folder is
 // not created. A blank file name writes nothing. Throws EInOutError.
 void AppendLog(const QString &file, const QString &line);

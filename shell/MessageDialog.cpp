@@ -66,8 +66,25 @@ QString caption(MsgKind kind)
     case MsgKind::Custom:
         break;
     }
-    // Falls back to the application name when no display name was set.
-    return QGuiApplication::applicationDisplayName();
+    return applicationTitle();
+}
+
+namespace {
+QString &title()
+{
+    static QString text;
+    return text;
+}
+} // namespace
+
+void setApplicationTitle(const QString &text)
+{
+    title() = text;
+}
+
+QString applicationTitle()
+{
+    return title().isEmpty() ? QGuiApplication::applicationDisplayName() : title();
 }
 
 QString buttonName(MsgButton button)

@@ -45,6 +45,11 @@ QString InputBox(const QString &caption, const QString &prompt, const QString &d
 namespace Msg {
 
 QString caption(MsgKind kind);
+// The title of the application, the caption of a custom box; Qt's display
+// name (by default the application's name) until the entry sets it. Unlike
+// Qt's display name, window captions never carry it.
+void setApplicationTitle(const QString &text);
+QString applicationTitle();
 QString buttonName(MsgButton button);
 QString buttonCaption(MsgButton button);
 // Help answers nothing: it opens help and leaves the box open.

@@ -1,5 +1,7 @@
 #include "catalogue/Porocila.h"
+#include "mail/MapiMail.h"
 #include "run/RunServices.h"
+#include "shell/ApplicationSetup.h"
 #include "shell/BatchSwitches.h"
 #include "shell/Data.h"
 #include "shell/Errors.h"
@@ -24,10 +26,11 @@ int notAvailable(const char *line)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("porocila"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Reports executor"));
+    SetUpApplication();
     try {
-        TD data(QApplication::arguments());
+        // This is the program itself, whatever its file is called.
+        TD data(QApplication::arguments(), true);
+        MapiMail::RemoveOldHandOvers();
         InstallRunServices();
         TFPorocila window;
         window.setWindowTitle(QStringLiteral("Ovo - Reports 8.5 "));

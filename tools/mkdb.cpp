@@ -23,12 +23,11 @@ int main(int argc, char *argv[])
     }
     const QString output = QFileInfo(args.first()).absoluteFilePath();
     QFile::remove(output);
-    {
-        QFile create(output);
-        if (!create.open(QIODevice::WriteOnly)) {
-            err << "cannot create " << output << ": " << create.errorString() << "\n";
-            return 1;
-        }
+    try {
+        Database::createEmbedded(output);
+    } catch (const EError &e) {
+        err << e.message() << "\n";
+        return 1;
     }
     QTemporaryDir folder;
     {

@@ -52,6 +52,7 @@ private slots:
     void renameCategory();
     void deleteReport_data();
     void deleteReport();
+    void deleteWithFailingActivityLog();
     void design();
     void editorsLeadBackToTheReport_data();
     void editorsLeadBackToTheReport();
@@ -83,7 +84,7 @@ private:
 void TestPorocila::initTestCase()
 {
     // The title plain messages carry.
-    QApplication::setApplicationDisplayName(QStringLiteral("Reports executor"));
+    Msg::setApplicationTitle(QStringLiteral("Reports executor"));
 }
 
 void TestPorocila::cleanup()
@@ -432,6 +433,25 @@ void TestPorocila::deleteReport()
         QCOMPARE(reportTitles(), before);
         QCOMPARE(m_window->CurrentReportIdText(), QString::number(report));
     }
+}
+
+void TestPorocila::deleteWithFailingActivityLog()
+{
+    start(QStringLiteral("ADMIN"), TestProgramFolder::Demo,
+          QStringLiteral("INSERT INTO POROCILA (ID_POROCILA, ID_KATEGORIJA, STEVILKA_POR, NASLOV_POR) "
+                         "VALUES (10000009, 10000001, 9, 'Brez parametrov'); DROP TABLE ACT;"));
+    selectReport(10000009);
+    const int before = reportTitles().size();
+    answer(QString(), MsgResult::Yes);
+    m_window->ui.Brisi->trigger();
+
+    QCOMPARE(column(QStringLiteral("SELECT COUNT(*) FROM POROCILA WHERE ID_POROCILA=10000009")),
+             QStringList{"0"});
+    // The delete happened: the list no longer shows the report, and the log's error is still reported.
+    QVERIFY(!reportTitles().contains(QStringLiteral("Brez parametrov/10000009")));
+    QCOMPARE(reportTitles().size(), before - 1);
+    QCOMPARE(DialogHook::shown().size(), 2);
+    QCOMPARE(DialogHook::shown().at(1).caption, QStringLiteral("Napaka"));
 }
 
 void TestPorocila::design()

@@ -4,6 +4,7 @@
 #include "shell/Errors.h"
 #include "tests/support/TestProgramFolder.h"
 
+#include <QFileInfo>
 #include <QSqlQuery>
 #include <QTest>
 
@@ -48,6 +49,9 @@ void TestDatabase::openFailures_data()
     QTest::newRow("database file missing") << "[LB]\nDRIVER=QSQLITE\nDATABASE=nothing.db\n"
                                            << "Datoteka podatkovne baze ne obstaja:";
     QTest::newRow("driver missing") << "[LB]\nDRIVER=QNOSUCH\nDATABASE=test.db\n" << "Gonilnik QNOSUCH ni na voljo.";
+    // A file of 0 bytes is refused like a missing one, and nothing is written into it.
+    QTest::newRow("database file empty") << "[LB]\nDRIVER=QSQLITE\nDATABASE=empty.db\n"
+                                         << "Datoteka podatkovne baze je prazna:";
 }
 
 void TestDatabase::openFailures()
@@ -56,6 +60,7 @@ void TestDatabase::openFailures()
     QFETCH(QString, message);
     TestProgramFolder folder(TestProgramFolder::Empty);
     folder.writeFile("Aliases.ini", aliases);
+    folder.writeFile("empty.db", QString());
     Database db;
     try {
         db.open();
@@ -64,6 +69,8 @@ void TestDatabase::openFailures()
         QVERIFY2(e.message().startsWith(message), qPrintable(e.message()));
     }
     QVERIFY(!db.connected());
+    QCOMPARE(QFileInfo(folder.file("empty.db")).size(), 0);
+    QVERIFY(!QFileInfo::exists(folder.file("empty.db-wal")));
 }
 
 void TestDatabase::serverStatementsRunUnchanged_data()

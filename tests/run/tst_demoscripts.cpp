@@ -29,6 +29,7 @@ const QHash<QString, QStringList> reportValues{
     {QStringLiteral("sklici_dpk_prip.sql"), {"DAN=01.12.2026"}},
     {QStringLiteral("promet_vp_prip.sql"), {}},
     {QStringLiteral("stanje_portfelja_prip.sql"), {"IDPOG=1001", "DAN=30.11.2026"}},
+    {QStringLiteral("bruto_bilanca_prip.sql"), {"DAN=30.11.2026"}},
     {QStringLiteral("partnerji.sql"), {"MST=Ljubljana"}},
 };
 
@@ -66,6 +67,8 @@ private slots:
     void init();
     void scripts_data();
     void scripts();
+    void reportsOfTheWorkTablePrepareTheirRows();
+    void rateListOpensOnADayWithRates();
 
 private:
     // The report's parameter rows as the run window hands them to the script.
@@ -213,6 +216,40 @@ void TestDemoScripts::scripts()
         QVERIFY(result.isEmpty());
         QVERIFY(!text.contains(QLatin1String("INTERNAL_FUNCTION"), Qt::CaseInsensitive));
     }
+}
+
+// A report that reads REPORT_SQL without a script of its own prints whatever
+// another report left there, and without the computer filter what another
+// computer prepared.
+void TestDemoScripts::reportsOfTheWorkTablePrepareTheirRows()
+{
+    QSqlQuery reports = m_folder->openDatabase().execute(
+        QStringLiteral("SELECT ID_POROCILA, DATOTEKA_POR, OPIS_POROCILA, FILTER_POROCILA FROM POROCILA"));
+    int checked = 0;
+    while (reports.next()) {
+        QFile file(TestProgramFolder::sourceFile(QStringLiteral("db/program/Report/") +
+                                                 reports.value(1).toString()));
+        if (!file.open(QIODevice::ReadOnly) || !file.readAll().contains("<table name=\"REPORT_SQL\""))
+            continue;
+        ++checked;
+        const QString report = reports.value(0).toString();
+        QVERIFY2(!reports.value(2).toString().trimmed().isEmpty(),
+                 qPrintable(report + QStringLiteral(" has no script")));
+        QVERIFY2(reports.value(3).toString().contains(QLatin1String("{REPORT_SQL.COMPUTER} = '|COMPUTER|'")),
+                 qPrintable(report + QStringLiteral(" has no computer filter")));
+    }
+    QVERIFY(checked > 0);
+}
+
+void TestDemoScripts::rateListOpensOnADayWithRates()
+{
+    QSqlQuery q = m_folder->openDatabase().execute(
+        QStringLiteral("SELECT PRIVZETO FROM POROCILA_PAR WHERE ID_POROCILA = 8 AND POLJE = 'Datum'"));
+    QVERIFY(q.next());
+    const QDate day = QDate::fromString(q.value(0).toString(), QStringLiteral("dd.MM.yyyy"));
+    QVERIFY2(day.isValid(), qPrintable(q.value(0).toString()));
+    QVERIFY(count(QStringLiteral("SELECT COUNT(*) FROM VLN WHERE SFVLN = '0' AND DAN = '%1'")
+                      .arg(day.toString(Qt::ISODate))) > 0);
 }
 
 QTEST_MAIN(TestDemoScripts)

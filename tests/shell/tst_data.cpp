@@ -25,6 +25,15 @@ QString scalar(Database &db, const QString &sql)
     return q.next() ? q.value(0).toString() : QString();
 }
 
+// Readable and writable by its owner, by nobody else.
+bool ownerOnly(const QString &file)
+{
+    const QFile::Permissions p = QFile::permissions(file);
+    const QFile::Permissions others =
+        QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
+    return p.testFlags(QFile::ReadOwner | QFile::WriteOwner) && !(p & others);
+}
+
 void setTime(const QString &file, const QDateTime &time)
 {
     QFile f(file);
@@ -109,20 +118,28 @@ void TestData::switches()
 void TestData::incompleteSwitches_data()
 {
     QTest::addColumn<QStringList>("args");
-    QTest::addColumn<QString>("lines"); // the three lines after the usage text
-    QTest::newRow("no arguments") << QStringList{"porocila"} << "DRIVER=\rSERVERNAME=\rDATABASE=";
+    QTest::addColumn<QString>("lines");  // the three lines after the usage text
+    QTest::addColumn<QString>("logged"); // the line of Mavlit.log: the password hidden
+    QTest::newRow("no arguments") << QStringList{"porocila"} << "DRIVER=\rSERVERNAME=\rDATABASE="
+                                  << "porocila";
     QTest::newRow("driver without server")
-        << QStringList{"p", "/LOG", "A", "u", "pw", "/PRG", "X", "/CR", "ORA"} << "DRIVER=ORA\rSERVERNAME=\rDATABASE=";
-    QTest::newRow("password missing")
-        << QStringList{"p", "/PRG", "X", "/CR", "ORA", "SRV", "/LOG", "A", "u"} << "DRIVER=ORA\rSERVERNAME=SRV\rDATABASE=";
-    QTest::newRow("program missing")
-        << QStringList{"p", "/LOG", "A", "u", "pw", "/CR", "MYDB2", "SRV"} << "DRIVER=MYDB2\rSERVERNAME=SRV\rDATABASE=SRV";
+        << QStringList{"p", "/LOG", "A", "u", "pw", "/PRG", "X", "/CR", "ORA"}
+        << "DRIVER=ORA\rSERVERNAME=\rDATABASE="
+        << "p /LOG A u ******** /PRG X /CR ORA";
+    QTest::newRow("password missing") << QStringList{"p", "/PRG", "X", "/CR", "ORA", "SRV", "/LOG", "A", "u"}
+                                      << "DRIVER=ORA\rSERVERNAME=SRV\rDATABASE="
+                                      << "p /PRG X /CR ORA SRV /LOG A u";
+    QTest::newRow("program missing, switch in lower case")
+        << QStringList{"p", "/log", "A", "u", "Zelo skrivno", "/CR", "MYDB2", "SRV"}
+        << "DRIVER=MYDB2\rSERVERNAME=SRV\rDATABASE=SRV"
+        << "p /log A u ******** /CR MYDB2 SRV";
 }
 
 void TestData::incompleteSwitches()
 {
     QFETCH(QStringList, args);
     QFETCH(QString, lines);
+    QFETCH(QString, logged);
     TestProgramFolder folder;
     try {
         TD d(args, true);
@@ -136,7 +153,8 @@ void TestData::incompleteSwitches()
              QStringLiteral("Program je treba startati s parametri /LOG UPORABNIK DBUSER DBPASS /PRG IDENTSTRING /CR "
                             "DRIVERNAME SERVERNAME [/AUTO /IDREPORT IdReport] [/DAN Datum] [/DJV Dejavnosti] \r") +
                  lines);
-    QCOMPARE(folder.readFile("Log/Mavlit.log"), args.join(' ') + '\n');
+    QCOMPARE(folder.readFile("Log/Mavlit.log"), logged + '\n');
+    QVERIFY(ownerOnly(folder.file("Log/Mavlit.log")));
     QCOMPARE(D, nullptr);
 }
 
@@ -179,7 +197,8 @@ void TestData::notAnExeReadsNoSwitches()
 void TestData::traceAndSteps()
 {
     TestProgramFolder folder(TestProgramFolder::Demo);
-    folder.writeFile("RpeConf.ini", "[RPEPRINT]\nSPOROCILA=1\nLOG=2\n");
+    // Blanks around a value do not change it.
+    folder.writeFile("RpeConf.ini", "[RPEPRINT]\nSPOROCILA=1 \nLOG= 2\n");
     TD d(demoSwitches, true);
     QVERIFY(d.ShowSteps);
     QCOMPARE(d.TraceLevel, 2);
@@ -421,8 +440,13 @@ void TestData::signaturesAndCaptions()
     QCOMPARE(combo.itemText(1), QStringLiteral("Pošta - Ne Pošlji"));
     QCOMPARE(d.DeliveryCaption("posta_da"), QString());
 
+    // Neither the command line nor a password of the alias is written in clear.
+    folder.writeFile("Aliases.ini", "[LB]\nDRIVER=QSQLITE\nDATABASE=test.db\nPASSWORD=skrivno\n");
     d.SaveAliasInfo();
-    QCOMPARE(folder.readFile("Bde.txt"), QStringLiteral("DRIVER=QSQLITE\nDATABASE=test.db\n") + demoSwitches.join(' ') + "\n");
+    QCOMPARE(folder.readFile("Bde.txt"),
+             QStringLiteral("DRIVER=QSQLITE\nDATABASE=test.db\nPASSWORD=********\n"
+                            "porocila /LOG ADMIN ovo ******** /PRG POROCILA /CR ORACLE LB\n"));
+    QVERIFY(ownerOnly(folder.file("Bde.txt")));
 }
 
 QTEST_MAIN(TestData)

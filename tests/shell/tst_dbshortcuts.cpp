@@ -4,6 +4,7 @@
 #include "tests/support/TestProgramFolder.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QSqlQuery>
 #include <QTest>
 
@@ -70,6 +71,13 @@ void TestDbShortcuts::updateColumn()
     QVERIFY(!UpdateColumn("T", "NO_COLUMN", "1", "ID=2", false));
     QCOMPARE(DialogHook::shown().size(), 1);
     UpdateColumn("T", "OPIS", "", "ID=2", true);
+    // The statement logs hold the users' data: only their owner reads them.
+    const QFile::Permissions others =
+        QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
+    for (const char *log : {"Log/Query.log", "Log/Modify.log"}) {
+        QVERIFY2(QFile::exists(m_folder->file(log)), log);
+        QCOMPARE(QFile::permissions(m_folder->file(log)) & others, QFile::Permissions());
+    }
 }
 
 void TestDbShortcuts::fillCombo()

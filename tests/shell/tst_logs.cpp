@@ -5,6 +5,7 @@
 #include "tests/support/TestProgramFolder.h"
 
 #include <QDir>
+#include <QFile>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -18,6 +19,7 @@ private slots:
     void errorLogLineAndBox();
     void sqlLogDirFromLoginIni();
     void iniFileKeepsOtherLines();
+    void iniFileKeepsOtherBytes();
 };
 
 void TestLogs::appendLogCreatesFileNotFolder()
@@ -26,6 +28,10 @@ void TestLogs::appendLogCreatesFileNotFolder()
     AppendLog(folder.file("a.log"), "first");
     AppendLog(folder.file("a.log"), "second");
     QCOMPARE(folder.readFile("a.log"), QStringLiteral("first\nsecond\n"));
+    // Logs hold command lines and data: only their owner reads them.
+    const QFile::Permissions others =
+        QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
+    QCOMPARE(QFile::permissions(folder.file("a.log")) & others, QFile::Permissions());
     AppendLog("   ", "nothing");
     QVERIFY_THROWS_EXCEPTION(EInOutError, AppendLog(folder.file("missing/a.log"), "x"));
 }
@@ -78,6 +84,32 @@ void TestLogs::iniFileKeepsOtherLines()
     ini.eraseSection("VALUES");
     QVERIFY(!ini.sectionExists("VALUES"));
     QCOMPARE(ini.readString("NEW", "K"), QStringLiteral("v"));
+}
+
+void TestLogs::iniFileKeepsOtherBytes()
+{
+    TestProgramFolder folder(TestProgramFolder::Empty);
+    // Written by another program: CR LF line ends, a Windows-1250 "č", no
+    // line end at the end, and blanks around values.
+    const QByteArray before("[REPORT]\r\nNOT_ALLOWED = ;12;40; \r\n[VALUES]\r\nNAZIV=Dru\xe8"
+                            "ba\r\nX=1");
+    QFile file(folder.file("Report.ini"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(before);
+    file.close();
+    IniFile ini(folder.file("Report.ini"));
+    QCOMPARE(ini.readString("REPORT", "NOT_ALLOWED"), QStringLiteral(";12;40;"));
+    QCOMPARE(ini.readString("VALUES", "X"), QStringLiteral("1"));
+
+    ini.writeString("REPORT", "NOT_ALLOWED", "");
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("[REPORT]\r\nNOT_ALLOWED =\r\n[VALUES]\r\nNAZIV=Dru\xe8"
+                                        "ba\r\nX=1"));
+    file.close();
+    ini.writeString("VALUES", "Y", "2");
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("[REPORT]\r\nNOT_ALLOWED =\r\n[VALUES]\r\nNAZIV=Dru\xe8"
+                                        "ba\r\nX=1\r\nY=2\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestLogs)

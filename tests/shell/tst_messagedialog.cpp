@@ -1,3 +1,4 @@
+#include "shell/ApplicationSetup.h"
 #include "shell/DialogHook.h"
 #include "shell/DialogUnits.h"
 #include "shell/InputQueryLayout.h"
@@ -123,13 +124,14 @@ private slots:
     void answerer();
     void entryBoxAnswers_data();
     void entryBoxAnswers();
+    void applicationSetup();
 };
 
 void TestMessageDialog::initTestCase()
 {
     // Everything below relies on boxes never waiting for a user.
     QVERIFY(DialogHook::isUnattended());
-    QGuiApplication::setApplicationDisplayName(appTitle);
+    Msg::setApplicationTitle(appTitle);
 }
 
 void TestMessageDialog::init()
@@ -598,6 +600,18 @@ void TestMessageDialog::entryBoxAnswers()
     QCOMPARE(seen.buttons, MsgButton::OK | MsgButton::Cancel);
 
     QTEST(InputBox(QStringLiteral("Iskanje"), QStringLiteral("Ime:"), QStringLiteral("staro")), "boxResult");
+}
+
+void TestMessageDialog::applicationSetup()
+{
+    SetUpApplication();
+    // Plain messages carry the title. Qt's display name stays unset (it falls
+    // back to the name): once set, Qt appends it to every window caption.
+    QCOMPARE(Msg::caption(MsgKind::Custom), QStringLiteral("Reports executor"));
+    QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("porocila"));
+    // Qt's own dialogs speak Slovene.
+    QCOMPARE(QCoreApplication::translate("QFileDialog", "&Open"), QStringLiteral("&Odpri"));
+    Msg::setApplicationTitle(appTitle);
 }
 
 QTEST_MAIN(TestMessageDialog)

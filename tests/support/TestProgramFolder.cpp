@@ -9,7 +9,7 @@ TestProgramFolder::TestProgramFolder(Content content)
 {
     ProgramFolder::setPath(m_dir.path());
     writeFile(QStringLiteral("Aliases.ini"), QStringLiteral("[LB]\nDRIVER=QSQLITE\nDATABASE=test.db\n"));
-    QFile(databaseFile()).open(QIODevice::WriteOnly);
+    Database::createEmbedded(databaseFile());
     if (content == Empty)
         return;
     Database db(QStringLiteral("TESTSETUP"));
