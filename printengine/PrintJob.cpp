@@ -27,6 +27,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSqlQuery>
+#include <QSqlRecord>
 
 #include <optional>
 
@@ -127,6 +128,22 @@ std::unique_ptr<RecordStream> PrintJob::open(const ReportDefinition &report, con
                                                  plan.explicitSql ? QStringList() : plan.columns);
     } catch (const EError &e) {
         throw EDatabaseError(QStringLiteral("Database error: %1\nSQL: %2").arg(e.message(), plan.sql));
+    }
+}
+
+std::optional<QStringList> PrintJob::tableColumns(const ReportDefinition &report, const ReportTable &table)
+{
+    // Asked where the statement will run: on the first table's connection.
+    Database &db = connection(report.tables.isEmpty() ? table : report.tables.first());
+    const QString sql = QStringLiteral("SELECT * FROM %1 WHERE 1 = 0").arg(table.name);
+    try {
+        const QSqlRecord record = db.execute(sql).record();
+        QStringList columns;
+        for (int i = 0; i < record.count(); ++i)
+            columns << record.fieldName(i);
+        return columns;
+    } catch (const EError &e) {
+        throw EDatabaseError(QStringLiteral("Database error: %1\nSQL: %2").arg(e.message(), sql));
     }
 }
 
