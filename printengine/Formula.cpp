@@ -5,6 +5,7 @@
 #include "shell/Formats.h"
 
 #include <QRegularExpression>
+#include <climits>
 #include <cmath>
 #include <functional>
 
