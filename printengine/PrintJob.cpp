@@ -95,6 +95,8 @@ Database &PrintJob::connection(const ReportTable &table)
 void PrintJob::testTable(int index)
 {
     const ReportTable &t = m_report->tables.at(index);
+    if (!QueryPlanner::isTableName(t.name))
+        throw RpeError(RPE_ERR_DATABASE, QStringLiteral("Table %1 is not a table name").arg(t.name));
     Database &db = connection(t);
     try {
         db.execute(QStringLiteral("SELECT * FROM %1 WHERE 1 = 0").arg(t.name));

@@ -18,13 +18,6 @@ bool hasNoRecordReference(const FormulaNode *node)
     return true;
 }
 
-// Names of the report file and of the entry points reach the statement's
-// text as they are, so each must be a plain name.
-bool isTableName(const QString &name)
-{
-    return FormulaParser::isIdentifier(name) || FormulaParser::isFieldName(name);
-}
-
 QString columnRef(const ReportDefinition &report, const QString &field, bool *ok)
 {
     const int dot = field.lastIndexOf(u'.');
@@ -87,6 +80,11 @@ QString membership(const QString &column, const FormulaValue &item, bool *ok)
 }
 
 } // namespace
+
+bool QueryPlanner::isTableName(const QString &name)
+{
+    return FormulaParser::isIdentifier(name) || FormulaParser::isFieldName(name);
+}
 
 QString QueryPlanner::literal(const FormulaValue &v, bool *ok)
 {
@@ -402,7 +400,7 @@ QString FieldCheck::fault(const QString &field)
     if (index < 0)
         return QStringLiteral("the report has no table %1").arg(table);
     const ReportTable &t = m_report.tables[index];
-    if (!isTableName(t.name))
+    if (!QueryPlanner::isTableName(t.name))
         return QStringLiteral("table %1 is not a table name").arg(t.name);
     auto it = m_columns.find(index);
     if (it == m_columns.end()) {

@@ -40,6 +40,10 @@ public:
     static bool toSql(const ReportDefinition &report, const FormulaNode *node,
                       const ConstantEvaluator &constant, QString *sql);
     static QString literal(const FormulaValue &v, bool *ok);
+    // A table's name as the statement may hold it: "POG" or "OWNER.POG".
+    // Names of the report file and of the entry points reach the statement's
+    // text as they are, so each must be a plain name.
+    static bool isTableName(const QString &name);
     static void splitConjuncts(const FormulaNode *node, QList<const FormulaNode *> *out);
 };
 

@@ -238,6 +238,9 @@ void TestPrintEngine::failures_data()
                                    << QStringLiteral("test")
                                    << QStringLiteral(
                                           "Table NEOBSTAJA cannot be read on server LB: .*no such table");
+    QTest::newRow("table location holding SQL")
+        << QString() << QString() << QString() << QStringLiteral("POG; DELETE FROM USR")
+        << QStringLiteral("test") << QStringLiteral("^Table POG; DELETE FROM USR is not a table name$");
     QTest::newRow("unreachable database")
         << QString() << QString() << QStringLiteral("GONE") << QString() << QStringLiteral("test")
         << QStringLiteral("Cannot log on to server GONE: .*none.db");
