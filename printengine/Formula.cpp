@@ -1,9 +1,11 @@
 #include "printengine/Formula.h"
 
 #include "printengine/FormulaParser.h"
+#include "printengine/WholeNumber.h"
 #include "shell/Formats.h"
 
 #include <QRegularExpression>
+#include <climits>
 #include <cmath>
 #include <functional>
 
@@ -16,11 +18,54 @@ namespace {
 
 FormulaValue eval(const FormulaNode &node, FormulaContext &ctx);
 
+// Each formula is kept below the parser's depth limit, but formulas that use
+// other formulas nest further while they run: a chain of them could exhaust
+// the stack.
+constexpr int MaxEvaluationDepth = 1024;
+thread_local int t_evaluationDepth = 0;
+
 double needNumber(const FormulaNode &node, const FormulaValue &v, const QString &what)
 {
     if (v.type() != FormulaValue::Number)
         evalFail(node, QStringLiteral("%1 needs a number, found a %2").arg(what, v.typeName()));
     return v.toNumber();
+}
+
+// An argument that is used as an integer: a count, a position, a part of a
+// date. Outside [min, max] it is an error, not a conversion with no defined
+// result.
+qint64 needWhole(const FormulaNode &node, const FormulaValue &v, const QString &what, qint64 min, qint64 max)
+{
+    const double x = needNumber(node, v, what);
+    const std::optional<qint64> n = wholeNumber(x, min, max);
+    if (!n)
+        evalFail(node, QStringLiteral("%1 must lie between %2 and %3, found %4")
+                           .arg(what)
+                           .arg(min)
+                           .arg(max)
+                           .arg(QString::number(x, 'g', 15)));
+    return *n;
+}
+
+int needInt(const FormulaNode &node, const FormulaValue &v, const QString &what, int min = INT_MIN,
+            int max = INT_MAX)
+{
+    return int(needWhole(node, v, what, min, max));
+}
+
+// Dates stay within the years the database and the engine's text forms can
+// hold.
+constexpr int MinYear = 1;
+constexpr int MaxYear = 9999;
+// Days from 1.1.0001 to 31.12.9999: no move of a date by more can stay in range.
+constexpr qint64 MaxDays = 3652059;
+
+FormulaValue dateResult(const FormulaNode &node, const QDateTime &r, bool isDateOnly)
+{
+    if (!r.isValid() || r.date().year() < MinYear || r.date().year() > MaxYear)
+        evalFail(node,
+                 QStringLiteral("the result lies outside the years %1 to %2").arg(MinYear).arg(MaxYear));
+    return isDateOnly ? FormulaValue::date(r.date()) : FormulaValue::dateTime(r);
 }
 
 QString needString(const FormulaNode &node, const FormulaValue &v, const QString &what)
@@ -98,6 +143,9 @@ FormulaValue evalIn(const FormulaNode &node, const FormulaValue &v, const Formul
 double roundHalfAway(double x, int decimals)
 {
     const double f = std::pow(10.0, decimals);
+    // A number too large for that many decimals has no digits there to round.
+    if (!std::isfinite(x * f))
+        return x;
     return std::round(x * f) / f;
 }
 
@@ -140,9 +188,7 @@ FormulaValue toText(const FormulaNode &node, const QList<FormulaValue> &a)
             return FormulaValue::string(Formats::formatFloat(a.at(1).toStringValue(), v.toNumber()));
         int decimals = 2;
         if (a.size() >= 2)
-            decimals = int(needNumber(node, a.at(1), QStringLiteral("ToText decimals")));
-        if (decimals < 0 || decimals > 15)
-            evalFail(node, QStringLiteral("ToText decimals must lie between 0 and 15"));
+            decimals = needInt(node, a.at(1), QStringLiteral("ToText decimals"), 0, 15);
         const QString thousands =
             a.size() >= 3 ? needString(node, a.at(2), QStringLiteral("ToText thousands separator"))
                           : QStringLiteral(".");
@@ -164,34 +210,37 @@ FormulaValue toText(const FormulaNode &node, const QList<FormulaValue> &a)
     }
 }
 
-FormulaValue dateAdd(const FormulaNode &node, const QString &interval, double n, const FormulaValue &d)
+FormulaValue dateAdd(const FormulaNode &node, const QString &interval, const FormulaValue &n,
+                     const FormulaValue &d)
 {
     if (d.isNull())
         return {};
     if (!isDate(d))
         evalFail(node, QStringLiteral("DateAdd needs a date, found a %1").arg(d.typeName()));
-    const qint64 k = qint64(n);
+    // Each interval's count is limited to the span of the years a date may
+    // have, which keeps every product below in range.
+    const QString what = QStringLiteral("DateAdd count");
     QDateTime r = d.toDateTime();
     const QString i = interval.toLower();
     if (i == QLatin1String("yyyy"))
-        r = r.addYears(int(k));
+        r = r.addYears(needInt(node, n, what, -MaxYear, MaxYear));
     else if (i == QLatin1String("q"))
-        r = r.addMonths(int(k * 3));
+        r = r.addMonths(needInt(node, n, what, -4 * MaxYear, 4 * MaxYear) * 3);
     else if (i == QLatin1String("m"))
-        r = r.addMonths(int(k));
+        r = r.addMonths(needInt(node, n, what, -12 * MaxYear, 12 * MaxYear));
     else if (i == QLatin1String("d") || i == QLatin1String("y") || i == QLatin1String("w"))
-        r = r.addDays(k);
+        r = r.addDays(needWhole(node, n, what, -MaxDays, MaxDays));
     else if (i == QLatin1String("ww"))
-        r = r.addDays(k * 7);
+        r = r.addDays(needWhole(node, n, what, -MaxDays / 7, MaxDays / 7) * 7);
     else if (i == QLatin1String("h"))
-        r = r.addSecs(k * 3600);
+        r = r.addSecs(needWhole(node, n, what, -MaxDays * 24, MaxDays * 24) * 3600);
     else if (i == QLatin1String("n"))
-        r = r.addSecs(k * 60);
+        r = r.addSecs(needWhole(node, n, what, -MaxDays * 1440, MaxDays * 1440) * 60);
     else if (i == QLatin1String("s"))
-        r = r.addSecs(k);
+        r = r.addSecs(needWhole(node, n, what, -MaxDays * 86400, MaxDays * 86400));
     else
         evalFail(node, QStringLiteral("unknown DateAdd interval '%1'").arg(interval));
-    return d.type() == FormulaValue::Date ? FormulaValue::date(r.date()) : FormulaValue::dateTime(r);
+    return dateResult(node, r, d.type() == FormulaValue::Date);
 }
 
 FormulaValue call(const FormulaNode &node, FormulaContext &ctx)
@@ -241,14 +290,12 @@ FormulaValue call(const FormulaNode &node, FormulaContext &ctx)
         }
         if (a.size() != 3)
             evalFail(node, QStringLiteral("Date takes a date or year, month and day"));
-        const QDate d(int(needNumber(node, a[0], QStringLiteral("Date"))),
-                      int(needNumber(node, a[1], QStringLiteral("Date"))),
-                      int(needNumber(node, a[2], QStringLiteral("Date"))));
+        const int y = needInt(node, a[0], QStringLiteral("Date year"), MinYear, MaxYear);
+        const int m = needInt(node, a[1], QStringLiteral("Date month"), 1, 12);
+        const int day = needInt(node, a[2], QStringLiteral("Date day"), 1, 31);
+        const QDate d(y, m, day);
         if (!d.isValid())
-            evalFail(node, QStringLiteral("Date(%1,%2,%3) is not a valid date")
-                               .arg(a[0].toNumber())
-                               .arg(a[1].toNumber())
-                               .arg(a[2].toNumber()));
+            evalFail(node, QStringLiteral("Date(%1,%2,%3) is not a valid date").arg(y).arg(m).arg(day));
         return FormulaValue::date(d);
     }
     if (f == QLatin1String("datetime")) {
@@ -257,9 +304,16 @@ FormulaValue call(const FormulaNode &node, FormulaContext &ctx)
         if (a.size() != 3 && a.size() != 6)
             evalFail(node,
                      QStringLiteral("DateTime takes year, month, day and optionally hour, minute, second"));
+        static const struct
+        {
+            const char *part;
+            int min, max;
+        } parts[6] = {{"year", MinYear, MaxYear}, {"month", 1, 12}, {"day", 1, 31}, {"hour", 0, 23},
+                      {"minute", 0, 59},          {"second", 0, 59}};
         int p[6] = {0, 0, 0, 0, 0, 0};
         for (int i = 0; i < a.size(); ++i)
-            p[i] = int(needNumber(node, a[i], QStringLiteral("DateTime")));
+            p[i] = needInt(node, a[i], QStringLiteral("DateTime ") + QLatin1String(parts[i].part),
+                           parts[i].min, parts[i].max);
         const QDateTime dt(QDate(p[0], p[1], p[2]), QTime(p[3], p[4], p[5]));
         if (!dt.isValid())
             evalFail(node, QStringLiteral("DateTime arguments do not give a valid date and time"));
@@ -290,29 +344,31 @@ FormulaValue call(const FormulaNode &node, FormulaContext &ctx)
         return FormulaValue::string(needString(node, a[0], QStringLiteral("UpperCase")).toUpper());
     if (f == QLatin1String("lowercase"))
         return FormulaValue::string(needString(node, a[0], QStringLiteral("LowerCase")).toLower());
+    // A negative length gives an empty text.
     if (f == QLatin1String("left"))
         return FormulaValue::string(needString(node, a[0], QStringLiteral("Left"))
-                                        .left(qMax(0, int(needNumber(node, a[1], QStringLiteral("Left"))))));
+                                        .left(qMax(0, needInt(node, a[1], QStringLiteral("Left length")))));
     if (f == QLatin1String("right"))
-        return FormulaValue::string(
-            needString(node, a[0], QStringLiteral("Right"))
-                .right(qMax(0, int(needNumber(node, a[1], QStringLiteral("Right"))))));
+        return FormulaValue::string(needString(node, a[0], QStringLiteral("Right"))
+                                        .right(qMax(0, needInt(node, a[1], QStringLiteral("Right length")))));
     if (f == QLatin1String("mid")) {
         const QString s = needString(node, a[0], QStringLiteral("Mid"));
-        const int start = int(needNumber(node, a[1], QStringLiteral("Mid")));
-        if (start < 1)
-            evalFail(node, QStringLiteral("Mid start must be 1 or more"));
-        const int len = a.size() > 2 ? qMax(0, int(needNumber(node, a[2], QStringLiteral("Mid")))) : -1;
+        const int start = needInt(node, a[1], QStringLiteral("Mid start"), 1, INT_MAX);
+        const int len = a.size() > 2 ? qMax(0, needInt(node, a[2], QStringLiteral("Mid length"))) : -1;
         return FormulaValue::string(s.mid(start - 1, len));
     }
     if (f == QLatin1String("len"))
         return FormulaValue::number(needString(node, a[0], QStringLiteral("Len")).size());
     if (f == QLatin1String("round") || f == QLatin1String("truncate")) {
-        const double x = needNumber(node, a[0], node.name);
-        const int d = a.size() > 1 ? int(needNumber(node, a[1], node.name)) : 0;
+        const QString name =
+            f == QLatin1String("round") ? QStringLiteral("Round") : QStringLiteral("Truncate");
+        const double x = needNumber(node, a[0], name);
+        // A double holds 15 significant digits: more decimals change nothing.
+        const int d = a.size() > 1 ? needInt(node, a[1], name + QStringLiteral(" decimals"), -15, 15) : 0;
+        if (f == QLatin1String("round"))
+            return FormulaValue::number(roundHalfAway(x, d));
         const double p = std::pow(10.0, d);
-        return FormulaValue::number(f == QLatin1String("round") ? roundHalfAway(x, d)
-                                                                : std::trunc(x * p) / p);
+        return FormulaValue::number(std::isfinite(x * p) ? std::trunc(x * p) / p : x);
     }
     if (f == QLatin1String("abs"))
         return FormulaValue::number(std::fabs(needNumber(node, a[0], QStringLiteral("Abs"))));
@@ -325,8 +381,7 @@ FormulaValue call(const FormulaNode &node, FormulaContext &ctx)
                                                                   : d.day());
     }
     if (f == QLatin1String("dateadd"))
-        return dateAdd(node, needString(node, a[0], QStringLiteral("DateAdd interval")),
-                       needNumber(node, a[1], QStringLiteral("DateAdd")), a[2]);
+        return dateAdd(node, needString(node, a[0], QStringLiteral("DateAdd interval")), a[1], a[2]);
     if (f == QLatin1String("replace")) {
         QString s = needString(node, a[0], QStringLiteral("Replace"));
         const QString find = needString(node, a[1], QStringLiteral("Replace"));
@@ -338,17 +393,16 @@ FormulaValue call(const FormulaNode &node, FormulaContext &ctx)
         int start = 1;
         int si = 0;
         if (a.size() == 3) {
-            start = int(needNumber(node, a[0], QStringLiteral("InStr")));
+            start = needInt(node, a[0], QStringLiteral("InStr start"), 1, INT_MAX);
             si = 1;
         }
         const QString s = needString(node, a[si], QStringLiteral("InStr"));
         const QString find = needString(node, a[si + 1], QStringLiteral("InStr"));
-        if (start < 1)
-            evalFail(node, QStringLiteral("InStr start must be 1 or more"));
         return FormulaValue::number(s.indexOf(find, start - 1) + 1);
     }
     if (f == QLatin1String("chr"))
-        return FormulaValue::string(QString(QChar(char16_t(needNumber(node, a[0], QStringLiteral("Chr"))))));
+        return FormulaValue::string(
+            QString(QChar(char16_t(needInt(node, a[0], QStringLiteral("Chr code"), 0, 0xFFFF)))));
     if (f == QLatin1String("tonumber")) {
         if (a[0].type() == FormulaValue::Number)
             return a[0];
@@ -366,6 +420,16 @@ FormulaValue call(const FormulaNode &node, FormulaContext &ctx)
     evalFail(node, QStringLiteral("unknown function %1").arg(f));
 }
 
+// A date plus days; a date-time plus days and fractions of a day.
+FormulaValue moveDate(const FormulaNode &node, const FormulaValue &d, double days)
+{
+    const qint64 whole = needWhole(node, FormulaValue::number(days), QStringLiteral("Days added to a date"),
+                                   -MaxDays, MaxDays);
+    if (d.type() == FormulaValue::Date)
+        return dateResult(node, d.toDateTime().addDays(whole), true);
+    return dateResult(node, d.toDateTime().addSecs(qint64(days * 86400)), false);
+}
+
 FormulaValue arithmetic(const FormulaNode &node, const FormulaValue &l, const FormulaValue &r)
 {
     const QString &op = node.name;
@@ -377,15 +441,11 @@ FormulaValue arithmetic(const FormulaNode &node, const FormulaValue &l, const Fo
         if (l.type() == FormulaValue::String && r.type() == FormulaValue::String)
             return FormulaValue::string(l.toStringValue() + r.toStringValue());
         if (isDate(l) && r.type() == FormulaValue::Number)
-            return l.type() == FormulaValue::Date
-                       ? FormulaValue::date(l.toDate().addDays(qint64(r.toNumber())))
-                       : FormulaValue::dateTime(l.toDateTime().addSecs(qint64(r.toNumber() * 86400)));
+            return moveDate(node, l, r.toNumber());
     }
     if (op == QLatin1String("-") && isDate(l)) {
         if (r.type() == FormulaValue::Number)
-            return l.type() == FormulaValue::Date
-                       ? FormulaValue::date(l.toDate().addDays(-qint64(r.toNumber())))
-                       : FormulaValue::dateTime(l.toDateTime().addSecs(-qint64(r.toNumber() * 86400)));
+            return moveDate(node, l, -r.toNumber());
         if (isDate(r))
             return FormulaValue::number(r.toDate().daysTo(l.toDate()));
     }
@@ -407,7 +467,24 @@ FormulaValue arithmetic(const FormulaNode &node, const FormulaValue &l, const Fo
     return FormulaValue::number(std::fmod(a, b));
 }
 
+FormulaValue evalNode(const FormulaNode &node, FormulaContext &ctx);
+
 FormulaValue eval(const FormulaNode &node, FormulaContext &ctx)
+{
+    if (t_evaluationDepth >= MaxEvaluationDepth)
+        evalFail(node, QStringLiteral("formulas using other formulas are nested more than %1 levels deep")
+                           .arg(MaxEvaluationDepth));
+    struct Level
+    {
+        Level() { ++t_evaluationDepth; }
+        ~Level() { --t_evaluationDepth; }
+        Level(const Level &) = delete;
+        Level &operator=(const Level &) = delete;
+    } level;
+    return evalNode(node, ctx);
+}
+
+FormulaValue evalNode(const FormulaNode &node, FormulaContext &ctx)
 {
     switch (node.kind) {
     case FormulaNode::Literal:

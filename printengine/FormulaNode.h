@@ -35,7 +35,8 @@ public:
 };
 
 // One node of a parsed formula. position is the 1-based character position
-// of the token the node was built from.
+// of the token the node was built from. The parser keeps trees below its
+// depth limit, so the recursive walks over them cannot run out of stack.
 struct FormulaNode
 {
     enum Kind { Literal, Field, FormulaRef, Parameter, Special, Unary, Binary, If, Call, List, RangeExpr };
@@ -46,7 +47,8 @@ struct FormulaNode
 
     Kind kind;
     int position;
-    QString name; // field, formula, parameter, special or function name; operator of Unary and Binary
+    int height = 1; // levels of the subtree, this node included
+    QString name;   // field, formula, parameter, special or function name; operator of Unary and Binary
     FormulaValue value;
     std::vector<std::unique_ptr<FormulaNode>> children;
 };

@@ -1,6 +1,7 @@
 #include "printengine/FormulaParser.h"
 
 #include <QHash>
+#include <cmath>
 
 namespace {
 struct FunctionArity
@@ -74,6 +75,39 @@ bool FormulaParser::isSpecialName(const QString &name)
     return specialNames().contains(name.toLower());
 }
 
+bool FormulaParser::isIdentifier(QStringView name)
+{
+    if (name.isEmpty() || !(name.front().isLetter() || name.front() == u'_'))
+        return false;
+    for (const QChar c : name) {
+        if (!c.isLetter() && !c.isDigit() && c != u'_')
+            return false;
+    }
+    return true;
+}
+
+bool FormulaParser::isFieldName(QStringView name)
+{
+    int parts = 0;
+    for (const QStringView part : name.tokenize(u'.')) {
+        if (!isIdentifier(part))
+            return false;
+        ++parts;
+    }
+    return parts >= 2;
+}
+
+FormulaParser::Nested::Nested(FormulaParser &parser) : m_parser(parser)
+{
+    if (++m_parser.m_depth > MaxDepth)
+        m_parser.failTooDeep(m_parser.m_tok.position);
+}
+
+void FormulaParser::failTooDeep(int position) const
+{
+    failAt(position, QStringLiteral("the formula is nested more than %1 levels deep").arg(MaxDepth));
+}
+
 std::unique_ptr<FormulaNode> FormulaParser::parse(FormulaSyntaxError *error)
 {
     *error = {};
@@ -129,6 +163,8 @@ FormulaParser::Token FormulaParser::lex()
         t.type = NumberTok;
         t.text = m_text.mid(start, m_pos - start);
         t.number = t.text.toDouble();
+        if (!std::isfinite(t.number))
+            failAt(t.position, QStringLiteral("number %1 is too large").arg(t.text));
         return t;
     }
     if (c == u'\'' || c == u'"') {
@@ -278,33 +314,35 @@ std::unique_ptr<FormulaNode> FormulaParser::binary(const QString &op, int pos, s
 {
     auto node = std::make_unique<FormulaNode>(FormulaNode::Binary, pos);
     node->name = op;
-    node->children.push_back(std::move(l));
-    node->children.push_back(std::move(r));
+    attach(node.get(), std::move(l));
+    attach(node.get(), std::move(r));
     return node;
+}
+
+void FormulaParser::attach(FormulaNode *parent, std::unique_ptr<FormulaNode> child) const
+{
+    // A chain such as 1 + 1 + ... is read in a loop, but its tree is as deep
+    // as the chain is long.
+    parent->height = qMax(parent->height, child->height + 1);
+    if (parent->height > MaxDepth + 1)
+        failTooDeep(parent->position);
+    parent->children.push_back(std::move(child));
 }
 
 std::unique_ptr<FormulaNode> FormulaParser::expression()
 {
-    // Guards the stack against formulas nested beyond any real use.
-    struct Depth
-    {
-        int &d;
-        explicit Depth(int &v) : d(v) { ++d; }
-        ~Depth() { --d; }
-    } depth(m_depth);
-    if (m_depth > 200)
-        fail(QStringLiteral("a formula nested less than 200 levels deep"));
     if (isKeyword("if")) {
+        const Nested nested(*this);
         auto node = std::make_unique<FormulaNode>(FormulaNode::If, m_tok.position);
         next();
-        node->children.push_back(expression());
+        attach(node.get(), expression());
         if (!isKeyword("then"))
             fail(QStringLiteral("'then'"));
         next();
-        node->children.push_back(expression());
+        attach(node.get(), expression());
         if (isKeyword("else")) {
             next();
-            node->children.push_back(expression());
+            attach(node.get(), expression());
         }
         return node;
     }
@@ -336,10 +374,11 @@ std::unique_ptr<FormulaNode> FormulaParser::andExpr()
 std::unique_ptr<FormulaNode> FormulaParser::notExpr()
 {
     if (isKeyword("not")) {
+        const Nested nested(*this);
         auto node = std::make_unique<FormulaNode>(FormulaNode::Unary, m_tok.position);
         node->name = QStringLiteral("not");
         next();
-        node->children.push_back(notExpr());
+        attach(node.get(), notExpr());
         return node;
     }
     return comparison();
@@ -370,8 +409,8 @@ std::unique_ptr<FormulaNode> FormulaParser::rangeExpr()
     if (isKeyword("to")) {
         auto node = std::make_unique<FormulaNode>(FormulaNode::RangeExpr, m_tok.position);
         next();
-        node->children.push_back(std::move(left));
-        node->children.push_back(additive());
+        attach(node.get(), std::move(left));
+        attach(node.get(), additive());
         return node;
     }
     return left;
@@ -404,10 +443,11 @@ std::unique_ptr<FormulaNode> FormulaParser::multiplicative()
 std::unique_ptr<FormulaNode> FormulaParser::unary()
 {
     if (isOp("-") || isOp("+")) {
+        const Nested nested(*this);
         auto node = std::make_unique<FormulaNode>(FormulaNode::Unary, m_tok.position);
         node->name = m_tok.text;
         next();
-        node->children.push_back(unary());
+        attach(node.get(), unary());
         return node;
     }
     return primary();
@@ -438,7 +478,8 @@ std::unique_ptr<FormulaNode> FormulaParser::primary()
         } else if (name.startsWith(u'?')) {
             kind = FormulaNode::Parameter;
             name = name.mid(1).trimmed();
-        } else if (!name.contains(u'.')) {
+        } else if (!isFieldName(name)) {
+            // The name goes into the statement's text: only identifiers may.
             failAt(t.position,
                    QStringLiteral(
                        "expected a field written as {TABLE.FIELD}, {@formula} or {?parameter}, found {%1}")
@@ -450,6 +491,7 @@ std::unique_ptr<FormulaNode> FormulaParser::primary()
         return node;
     }
     case LParen: {
+        const Nested nested(*this);
         next();
         auto inner = expression();
         if (m_tok.type != RParen)
@@ -458,11 +500,12 @@ std::unique_ptr<FormulaNode> FormulaParser::primary()
         return inner;
     }
     case LBracket: {
+        const Nested nested(*this);
         auto node = std::make_unique<FormulaNode>(FormulaNode::List, t.position);
         next();
         if (m_tok.type != RBracket) {
             for (;;) {
-                node->children.push_back(rangeExpr());
+                attach(node.get(), rangeExpr());
                 if (m_tok.type == Comma) {
                     next();
                     continue;
@@ -489,6 +532,7 @@ std::unique_ptr<FormulaNode> FormulaParser::primary()
         int minArgs = 0;
         int maxArgs = 0;
         if (isKnownFunction(t.text, &minArgs, &maxArgs)) {
+            const Nested nested(*this);
             auto node = std::make_unique<FormulaNode>(FormulaNode::Call, t.position);
             node->name = t.text.toLower();
             next();
@@ -500,7 +544,7 @@ std::unique_ptr<FormulaNode> FormulaParser::primary()
             next();
             if (m_tok.type != RParen) {
                 for (;;) {
-                    node->children.push_back(expression());
+                    attach(node.get(), expression());
                     if (m_tok.type == Comma) {
                         next();
                         continue;

@@ -8,12 +8,23 @@
 class FormulaParser
 {
 public:
+    // Operations a value may sit under: brackets, parentheses, function
+    // calls, if, not and signs, and the operators of a chain such as
+    // 1 + 1 + ... Deeper input (typed or from a file) would exhaust the stack
+    // of the parser, the evaluator or the statement builder.
+    static constexpr int MaxDepth = 256;
+
     explicit FormulaParser(const QString &text);
     std::unique_ptr<FormulaNode> parse(FormulaSyntaxError *error);
 
     static bool isKnownFunction(const QString &name, int *minArgs = nullptr, int *maxArgs = nullptr);
     static bool isSpecialName(const QString &name);
     static bool isSummaryFunction(const QString &lowerName);
+    // A name that may stand in a statement as it is: a letter or '_', then
+    // letters, digits and '_'.
+    static bool isIdentifier(QStringView name);
+    // "ALIAS.FIELD" (or "OWNER.TABLE.FIELD"): identifiers joined by points.
+    static bool isFieldName(QStringView name);
 
 private:
     enum TokenType {
@@ -41,6 +52,18 @@ private:
         int position;
         QString message;
     };
+    // One construct nested in another, for the time it is being read.
+    class Nested
+    {
+    public:
+        explicit Nested(FormulaParser &parser);
+        ~Nested() { --m_parser.m_depth; }
+        Nested(const Nested &) = delete;
+        Nested &operator=(const Nested &) = delete;
+
+    private:
+        FormulaParser &m_parser;
+    };
 
     void next();
     Token lex();
@@ -62,6 +85,8 @@ private:
     std::unique_ptr<FormulaNode> primary();
     std::unique_ptr<FormulaNode> binary(const QString &op, int pos, std::unique_ptr<FormulaNode> l,
                                         std::unique_ptr<FormulaNode> r);
+    void attach(FormulaNode *parent, std::unique_ptr<FormulaNode> child) const;
+    [[noreturn]] void failTooDeep(int position) const;
 
     QString m_text;
     int m_pos = 0;

@@ -33,6 +33,7 @@
 #include <QPrinterInfo>
 #include <QProgressDialog>
 #include <QSqlQuery>
+#include <QSqlRecord>
 
 #include <optional>
 
@@ -100,6 +101,8 @@ Database &PrintJob::connection(const ReportTable &table)
 void PrintJob::testTable(int index)
 {
     const ReportTable &t = m_report->tables.at(index);
+    if (!QueryPlanner::isTableName(t.name))
+        throw RpeError(RPE_ERR_DATABASE, QStringLiteral("Table %1 is not a table name").arg(t.name));
     Database &db = connection(t);
     try {
         db.execute(QStringLiteral("SELECT * FROM %1 WHERE 1 = 0").arg(t.name));
@@ -133,6 +136,22 @@ std::unique_ptr<RecordStream> PrintJob::open(const ReportDefinition &report, con
                                                  plan.explicitSql ? QStringList() : plan.columns);
     } catch (const EError &e) {
         throw EDatabaseError(QStringLiteral("Database error: %1\nSQL: %2").arg(e.message(), plan.sql));
+    }
+}
+
+std::optional<QStringList> PrintJob::tableColumns(const ReportDefinition &report, const ReportTable &table)
+{
+    // Asked where the statement will run: on the first table's connection.
+    Database &db = connection(report.tables.isEmpty() ? table : report.tables.first());
+    const QString sql = QStringLiteral("SELECT * FROM %1 WHERE 1 = 0").arg(table.name);
+    try {
+        const QSqlRecord record = db.execute(sql).record();
+        QStringList columns;
+        for (int i = 0; i < record.count(); ++i)
+            columns << record.fieldName(i);
+        return columns;
+    } catch (const EError &e) {
+        throw EDatabaseError(QStringLiteral("Database error: %1\nSQL: %2").arg(e.message(), sql));
     }
 }
 

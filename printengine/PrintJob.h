@@ -69,6 +69,8 @@ public:
     // DataProvider
     std::unique_ptr<RecordStream> open(const ReportDefinition &report, const QueryPlan &plan) override;
     bool usesSavedData(const ReportDefinition &report) const override;
+    std::optional<QStringList> tableColumns(const ReportDefinition &report,
+                                            const ReportTable &table) override;
 
     Database &connection(const ReportTable &table);
     void testTable(int index); // throws RpeError

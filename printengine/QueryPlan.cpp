@@ -1,5 +1,9 @@
 #include "printengine/QueryPlan.h"
 
+#include "printengine/FormulaParser.h"
+
+#include <cmath>
+
 namespace {
 
 bool hasNoRecordReference(const FormulaNode *node)
@@ -17,11 +21,23 @@ bool hasNoRecordReference(const FormulaNode *node)
 QString columnRef(const ReportDefinition &report, const QString &field, bool *ok)
 {
     const int dot = field.lastIndexOf(u'.');
-    *ok = dot > 0 && report.tableIndex(field.left(dot)) >= 0;
+    *ok = dot > 0 && report.tableIndex(field.left(dot)) >= 0 &&
+          FormulaParser::isIdentifier(QStringView(field).mid(dot + 1));
     if (!*ok)
         return {};
     const ReportTable &t = report.tables[report.tableIndex(field.left(dot))];
+    *ok = FormulaParser::isIdentifier(t.alias);
+    if (!*ok)
+        return {};
     return t.alias + u'.' + field.mid(dot + 1);
+}
+
+// A column of the report's own statement, by its name without the alias.
+QString resultColumn(const QString &field, bool *ok)
+{
+    const QString name = field.mid(field.lastIndexOf(u'.') + 1);
+    *ok = FormulaParser::isIdentifier(name);
+    return *ok ? name : QString();
 }
 
 // A value side of a comparison: a field column or a constant.
@@ -65,12 +81,19 @@ QString membership(const QString &column, const FormulaValue &item, bool *ok)
 
 } // namespace
 
+bool QueryPlanner::isTableName(const QString &name)
+{
+    return FormulaParser::isIdentifier(name) || FormulaParser::isFieldName(name);
+}
+
 QString QueryPlanner::literal(const FormulaValue &v, bool *ok)
 {
     *ok = true;
     switch (v.type()) {
     case FormulaValue::Number:
-        return QString::number(v.toNumber(), 'g', 17);
+        // "inf" or "nan" would read as a column name.
+        *ok = std::isfinite(v.toNumber());
+        return *ok ? QString::number(v.toNumber(), 'g', 17) : QString();
     case FormulaValue::String: {
         QString s = v.toStringValue();
         s.replace(u'\'', QStringLiteral("''"));
@@ -198,10 +221,13 @@ QueryPlan QueryPlanner::plan(const ReportDefinition &report, const QStringList &
             return false;
         }
         bool ok = false;
-        const QString col =
-            plan.explicitSql ? field.mid(field.lastIndexOf(u'.') + 1) : columnRef(report, field, &ok);
-        if (!plan.explicitSql && !ok) {
-            *error = QStringLiteral("Sort or group field %1 does not name a table of the report").arg(field);
+        const QString col = plan.explicitSql ? resultColumn(field, &ok) : columnRef(report, field, &ok);
+        if (!ok) {
+            *error =
+                plan.explicitSql
+                    ? QStringLiteral("Sort or group field %1 is not a column name").arg(field)
+                    : QStringLiteral("Sort or group field %1 does not name a field of a table of the report")
+                          .arg(field);
             return false;
         }
         orderBy << col + (descending ? QStringLiteral(" DESC") : QString());
@@ -227,8 +253,14 @@ QueryPlan QueryPlanner::plan(const ReportDefinition &report, const QStringList &
         QStringList where;
         for (const auto &l : links) {
             bool ok = false;
-            where << l.first.mid(l.first.lastIndexOf(u'.') + 1) + QStringLiteral(" = ") +
-                         literal(l.second, &ok);
+            const QString col = resultColumn(l.first, &ok);
+            if (!ok) {
+                *error = QStringLiteral("Subreport link field %1 is not a column name").arg(l.first);
+                return {};
+            }
+            // A link value without an exact literal (Null, a list) links no record.
+            const QString value = literal(l.second, &ok);
+            where << (ok ? col + QStringLiteral(" = ") + value : QStringLiteral("1 = 0"));
         }
         if (orderBy.isEmpty() && where.isEmpty())
             plan.sql = sql;
@@ -246,12 +278,18 @@ QueryPlan QueryPlanner::plan(const ReportDefinition &report, const QStringList &
         *error = QStringLiteral("The report has no tables and no SQL query");
         return {};
     }
+    for (const ReportTable &t : report.tables) {
+        if (!isTableName(t.name) || !FormulaParser::isIdentifier(t.alias)) {
+            *error = QStringLiteral("Table %1 (alias %2) is not a table name").arg(t.name, t.alias);
+            return {};
+        }
+    }
     QStringList select;
     for (const QString &f : fields) {
         bool ok = false;
         const QString col = columnRef(report, f, &ok);
         if (!ok) {
-            *error = QStringLiteral("Field {%1} does not belong to a table of the report").arg(f);
+            *error = QStringLiteral("Field {%1} is not a field of a table of the report").arg(f);
             return {};
         }
         select << col;
@@ -291,6 +329,11 @@ QueryPlan QueryPlanner::plan(const ReportDefinition &report, const QStringList &
             bool ok1 = false, ok2 = false;
             const QString c1 = columnRef(report, l.from, &ok1);
             const QString c2 = columnRef(report, l.to, &ok2);
+            if (!ok1 || !ok2) {
+                *error = QStringLiteral("Link %1 = %2 does not join two fields of tables of the report")
+                             .arg(l.from, l.to);
+                return {};
+            }
             from += (l.outer ? QStringLiteral(" LEFT JOIN ") : QStringLiteral(" JOIN ")) +
                     report.tables[ti].name + u' ' + report.tables[ti].alias + QStringLiteral(" ON ") + c1 +
                     QStringLiteral(" = ") + c2;
@@ -315,11 +358,8 @@ QueryPlan QueryPlanner::plan(const ReportDefinition &report, const QStringList &
                          .arg(l.first);
             return {};
         }
-        if (l.second.isNull()) {
-            where << QStringLiteral("1 = 0");
-            continue;
-        }
-        where << col + QStringLiteral(" = ") + literal(l.second, &ok);
+        const QString value = literal(l.second, &ok);
+        where << (ok ? col + QStringLiteral(" = ") + value : QStringLiteral("1 = 0"));
     }
     for (const FormulaNode *c : conjuncts) {
         QString sql;
@@ -345,4 +385,60 @@ QueryPlan QueryPlanner::plan(const ReportDefinition &report, const QStringList &
     if (!orderBy.isEmpty())
         plan.sql += QStringLiteral(" ORDER BY ") + orderBy.join(QStringLiteral(", "));
     return plan;
+}
+
+FieldCheck::FieldCheck(const ReportDefinition &report, ColumnLister lister)
+    : m_report(report), m_lister(std::move(lister))
+{
+}
+
+QString FieldCheck::fault(const QString &field)
+{
+    const int dot = field.lastIndexOf(u'.');
+    const QString table = field.left(qMax(0, dot));
+    const int index = m_report.tableIndex(table);
+    if (index < 0)
+        return QStringLiteral("the report has no table %1").arg(table);
+    const ReportTable &t = m_report.tables[index];
+    if (!QueryPlanner::isTableName(t.name))
+        return QStringLiteral("table %1 is not a table name").arg(t.name);
+    auto it = m_columns.find(index);
+    if (it == m_columns.end()) {
+        std::optional<QSet<QString>> upper;
+        if (const std::optional<QStringList> listed = m_lister(t)) {
+            upper.emplace();
+            for (const QString &c : *listed)
+                upper->insert(c.toUpper());
+        }
+        it = m_columns.insert(index, upper);
+    }
+    const QString column = field.mid(dot + 1);
+    if (!FormulaParser::isIdentifier(column))
+        return QStringLiteral("\"%1\" is not a field name").arg(column);
+    if (it.value() && !it.value()->contains(column.toUpper()))
+        return QStringLiteral("table %1 has no field %2").arg(table, column);
+    return {};
+}
+
+QString FieldCheck::checkFormula(const FormulaNode *root)
+{
+    if (!root)
+        return {};
+    if (root->kind == FormulaNode::Field) {
+        const QString f = fault(root->name);
+        if (!f.isEmpty())
+            return QStringLiteral("Formula error at position %1: %2").arg(root->position).arg(f);
+    }
+    for (const auto &c : root->children) {
+        const QString f = checkFormula(c.get());
+        if (!f.isEmpty())
+            return f;
+    }
+    return {};
+}
+
+QString FieldCheck::checkField(const QString &field)
+{
+    const QString f = fault(field);
+    return f.isEmpty() ? QString() : QStringLiteral("Field {%1}: %2").arg(field, f);
 }

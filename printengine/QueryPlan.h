@@ -3,7 +3,10 @@
 #include "printengine/Formula.h"
 #include "printengine/ReportDefinition.h"
 
+#include <QHash>
+#include <QSet>
 #include <functional>
+#include <optional>
 
 // The statement that reads a report's records, and the part of the record
 // selection that could not be written into its WHERE clause. A condition
@@ -37,5 +40,33 @@ public:
     static bool toSql(const ReportDefinition &report, const FormulaNode *node,
                       const ConstantEvaluator &constant, QString *sql);
     static QString literal(const FormulaValue &v, bool *ok);
+    // A table's name as the statement may hold it: "POG" or "OWNER.POG".
+    // Names of the report file and of the entry points reach the statement's
+    // text as they are, so each must be a plain name.
+    static bool isTableName(const QString &name);
     static void splitConjuncts(const FormulaNode *node, QList<const FormulaNode *> *out);
+};
+
+// Checks the fields a report names against the columns its tables really
+// have, before any of the names goes into a statement. Each table's columns
+// are listed once.
+class FieldCheck
+{
+public:
+    // The column names of a table; nullopt when they cannot be listed.
+    using ColumnLister = std::function<std::optional<QStringList>(const ReportTable &)>;
+
+    FieldCheck(const ReportDefinition &report, ColumnLister lister);
+    // Empty, or "Formula error at position n: ..." for the first field of the
+    // formula that is not a column of its table.
+    QString checkFormula(const FormulaNode *root);
+    // Empty, or what is wrong with a field ("ALIAS.FIELD") of the report.
+    QString checkField(const QString &field);
+
+private:
+    QString fault(const QString &field);
+
+    const ReportDefinition &m_report;
+    ColumnLister m_lister;
+    QHash<int, std::optional<QSet<QString>>> m_columns; // by table index, upper case
 };

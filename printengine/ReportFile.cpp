@@ -1,9 +1,12 @@
 #include "printengine/ReportFile.h"
 
+#include "printengine/WholeNumber.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
+#include <cmath>
 
 QString ReportFileError::text(const QString &fileName) const
 {
@@ -21,6 +24,12 @@ struct Failure
     QString message;
 };
 
+// Measures in points: 200 inches, the largest page a PDF may have.
+constexpr double MaxMeasure = 14400;
+// Subreports hold subreports down to this depth; each level is read (and
+// later run) recursively.
+constexpr int MaxSubreportDepth = 32;
+
 class Reader
 {
 public:
@@ -36,6 +45,8 @@ public:
     QXmlStreamReader m_xml;
 
 private:
+    int m_subreportDepth = 0;
+
     [[noreturn]] void fail(const QString &message) { throw Failure{message}; }
 
     bool nextStart()
@@ -80,7 +91,9 @@ private:
         return a.hasAttribute(n) ? a.value(n).toString() : def;
     }
 
-    double number(const char *name, double def)
+    // Every number of the file lies in the range its use allows, so that no
+    // later conversion or computation can overflow.
+    double number(const char *name, double def, double min, double max)
     {
         const QString s = attr(name);
         if (s.isEmpty())
@@ -90,7 +103,26 @@ private:
         if (!ok)
             fail(QStringLiteral("attribute %1 of <%2> is not a number: \"%3\"")
                      .arg(QLatin1String(name), m_xml.name().toString(), s));
+        if (!(v >= min && v <= max)) // also NaN
+            fail(QStringLiteral("attribute %1 of <%2> must lie between %3 and %4, not \"%5\"")
+                     .arg(QLatin1String(name), m_xml.name().toString())
+                     .arg(min)
+                     .arg(max)
+                     .arg(s));
         return v;
+    }
+
+    double measure(const char *name, double def) { return number(name, def, -MaxMeasure, MaxMeasure); }
+    double extent(const char *name, double def) { return number(name, def, 0, MaxMeasure); }
+
+    int integer(const char *name, int def, int min, int max)
+    {
+        const double v = number(name, def, min, max);
+        const std::optional<qint64> n = wholeNumber(v, min, max);
+        if (!n || double(*n) != v)
+            fail(QStringLiteral("attribute %1 of <%2> must be a whole number, not \"%3\"")
+                     .arg(QLatin1String(name), m_xml.name().toString(), attr(name)));
+        return int(*n);
     }
 
     bool flag(const char *name, bool def)
@@ -240,7 +272,12 @@ private:
                     if (name.isEmpty())
                         fail(QStringLiteral("a <subreport> needs a name"));
                     sub->title = name;
+                    if (m_subreportDepth >= MaxSubreportDepth)
+                        fail(QStringLiteral("subreports are nested more than %1 levels deep")
+                                 .arg(MaxSubreportDepth));
+                    ++m_subreportDepth;
                     parseReportBody(*sub);
+                    --m_subreportDepth;
                     r.subreports.insert(name.toUpper(), sub);
                     r.subreportOrder << name;
                 });
@@ -280,17 +317,17 @@ private:
             r.pageWidth = 612;
             r.pageHeight = 792;
         } else if (size.compare(QLatin1String("custom"), Qt::CaseInsensitive) == 0) {
-            r.pageWidth = number("width", 595.28);
-            r.pageHeight = number("height", 841.89);
+            r.pageWidth = number("width", 595.28, 1, MaxMeasure);
+            r.pageHeight = number("height", 841.89, 1, MaxMeasure);
         } else {
             fail(QStringLiteral("unknown page size \"%1\"; expected A3, A4, A5, Letter or custom").arg(size));
         }
         r.paperName = size;
         r.landscape = choice<bool>("orientation", {{"portrait", false}, {"landscape", true}}, false);
-        r.marginLeft = number("left", 36);
-        r.marginRight = number("right", 36);
-        r.marginTop = number("top", 36);
-        r.marginBottom = number("bottom", 36);
+        r.marginLeft = extent("left", 36);
+        r.marginRight = extent("right", 36);
+        r.marginTop = extent("top", 36);
+        r.marginBottom = extent("bottom", 36);
         skipEmpty();
     }
 
@@ -350,7 +387,7 @@ private:
         p.editMask = attr("editmask");
         p.browseField = attr("browsefield");
         p.descriptionOnly = flag("descriptiononly", false);
-        p.sortMethod = int(number("sortmethod", 0));
+        p.sortMethod = integer("sortmethod", 0, 0, 1000);
         p.sortByDescription = flag("sortbydescription", false);
         p.subreport = attr("subreport");
         children([&](const QString &e) {
@@ -383,10 +420,10 @@ private:
         if (area.isEmpty())
             fail(QStringLiteral("a <section> needs an area (RH, PH, GH, D, GF, PF or RF)"));
         s.area = choice<ReportSection::Area>("area", areas, ReportSection::Details);
-        s.group = int(number("group", 0));
+        s.group = integer("group", 0, 0, 1000);
         if ((s.area == ReportSection::GroupHeader || s.area == ReportSection::GroupFooter) && s.group < 1)
             fail(QStringLiteral("a %1 section needs a group number from 1").arg(area));
-        s.height = number("height", 14);
+        s.height = extent("height", 14);
         s.suppress = flag("suppress", false);
         s.newPageBefore = flag("newpagebefore", false);
         s.newPageAfter = flag("newpageafter", false);
@@ -402,12 +439,12 @@ private:
     void parseCommon(ReportObject &o)
     {
         o.name = attr("name");
-        o.x = number("x", 0);
-        o.y = number("y", 0);
-        o.width = number("w", 100);
-        o.height = number("h", 12);
+        o.x = measure("x", 0);
+        o.y = measure("y", 0);
+        o.width = measure("w", 100);
+        o.height = measure("h", 12);
         o.font.family = attr("font", o.font.family);
-        o.font.size = number("size", o.font.size);
+        o.font.size = number("size", o.font.size, 1, 1000);
         o.font.bold = flag("bold", false);
         o.font.italic = flag("italic", false);
         o.font.underline = flag("underline", false);
@@ -416,7 +453,7 @@ private:
             Qt::AlignLeft);
         o.color = attr("color");
         o.border = flag("border", false);
-        o.format.decimals = int(number("decimals", -1));
+        o.format.decimals = integer("decimals", -1, -1, 15);
         o.format.thousands = flag("thousands", false);
         o.format.numberFormat = attr("format");
         o.format.dateFormat = attr("dateformat");
@@ -471,14 +508,14 @@ private:
                                                        {"min", ReportObject::Minimum},
                                                        {"max", ReportObject::Maximum}},
                                                       ReportObject::Sum);
-            o.summaryGroup = int(number("group", 0));
+            o.summaryGroup = integer("group", 0, 0, 1000);
         } else if (e == QLatin1String("line")) {
             o.kind = ReportObject::Line;
-            o.lineWidth = number("width", 0.5);
-            o.height = number("h", 0);
+            o.lineWidth = extent("width", 0.5);
+            o.height = measure("h", 0);
         } else if (e == QLatin1String("box")) {
             o.kind = ReportObject::Box;
-            o.lineWidth = number("width", 0.5);
+            o.lineWidth = extent("width", 0.5);
             o.fill = attr("fill");
         } else if (e == QLatin1String("picture")) {
             o.kind = ReportObject::Picture;
@@ -519,12 +556,17 @@ private:
                     const bool isNull = flag("null", false);
                     const QString type = attr("type");
                     const QString t = text();
-                    if (isNull)
+                    if (isNull) {
                         row << QVariant();
-                    else if (type == QLatin1String("n"))
-                        row << t.toDouble();
-                    else
+                    } else if (type == QLatin1String("n")) {
+                        bool ok = false;
+                        const double n = t.toDouble(&ok);
+                        if (!ok || !std::isfinite(n))
+                            fail(QStringLiteral("the saved value \"%1\" is not a number").arg(t));
+                        row << n;
+                    } else {
                         row << t;
+                    }
                 });
                 r.savedRows << row;
             } else {

@@ -339,6 +339,30 @@ void ReportRunner::collectFields()
     m_fields = fields;
 }
 
+void ReportRunner::checkFields(const QList<QPair<QString, FormulaValue>> &links)
+{
+    FieldCheck check(*m_report, [this](const ReportTable &t) { return m_data->tableColumns(*m_report, t); });
+    auto checkFormula = [&](const Formula &f, const QString &what) {
+        const QString fault = check.checkFormula(f.root());
+        if (!fault.isEmpty())
+            throw EFormulaError(what + QStringLiteral(": ") + fault);
+    };
+    for (size_t i = 0; i < m_formulas.size(); ++i)
+        checkFormula(m_formulas[i], QStringLiteral("Formula {@%1}").arg(m_report->formulas[int(i)].name));
+    checkFormula(m_selection, QStringLiteral("Record selection formula"));
+    checkFormula(m_groupSelection, QStringLiteral("Group selection formula"));
+    for (auto it = m_suppress.cbegin(); it != m_suppress.cend(); ++it)
+        checkFormula(it.value(), QStringLiteral("Suppress formula of section %1").arg(it.key()->name()));
+    QStringList fields = m_fields;
+    for (const auto &l : links)
+        fields << l.first;
+    for (const QString &f : fields) {
+        const QString fault = check.checkField(f);
+        if (!fault.isEmpty())
+            throw EFormulaError(fault);
+    }
+}
+
 bool ReportRunner::usesTotalPages() const
 {
     for (const ReportSection &s : m_report->sections) {
@@ -424,6 +448,10 @@ bool ReportRunner::runRecords(Paginator *pager, double xOffset,
             return false;
         }
     };
+    if (!m_fieldsChecked && r.sql.trimmed().isEmpty() && !m_data->usesSavedData(r)) {
+        checkFields(links);
+        m_fieldsChecked = true;
+    }
     m_plan = QueryPlanner::plan(r, m_fields, m_selection.root(), links, evalConstant, &planError);
     if (!planError.isEmpty())
         throw EError(planError);

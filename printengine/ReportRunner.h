@@ -11,6 +11,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class Paginator;
@@ -26,6 +27,12 @@ public:
     // True when the report's records come from the data saved with it; the
     // whole selection is then evaluated per record.
     virtual bool usesSavedData(const ReportDefinition &) const { return false; }
+    // The column names of a table of the report, to check the fields the
+    // report names before they go into a statement; nullopt when unknown.
+    virtual std::optional<QStringList> tableColumns(const ReportDefinition &, const ReportTable &)
+    {
+        return std::nullopt;
+    }
 };
 
 // Settings of one run that do not belong to the report file.
@@ -112,6 +119,7 @@ private:
     void judgeGroups();
     void loadRow();
     void collectFields();
+    void checkFields(const QList<QPair<QString, FormulaValue>> &links);
     void emitRow(Exporter *out);
 
     std::shared_ptr<const ReportDefinition> m_report;
@@ -119,6 +127,7 @@ private:
     RunOptions m_options;
     QueryPlan m_plan;
     QStringList m_fields;
+    bool m_fieldsChecked = false;
 
     std::vector<Formula> m_formulas;
     QHash<QString, int> m_formulaIndex;

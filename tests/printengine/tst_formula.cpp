@@ -1,6 +1,7 @@
 // The formula language on its own: values, operators, functions, Null
 // logic, and syntax errors with their positions.
 #include "printengine/Formula.h"
+#include "printengine/FormulaParser.h"
 
 #include <QTest>
 
@@ -48,6 +49,35 @@ public:
     }
 };
 
+// Formula Fn is {@F(n+1)} + 1, up to a formula that is a number: a chain of
+// formulas that use each other, evaluated as the report runner does.
+class ChainContext : public FixedContext
+{
+public:
+    explicit ChainContext(int length) : m_formulas(size_t(length)) {}
+    FormulaValue formulaValue(const QString &name) override
+    {
+        const int n = name.mid(1).toInt();
+        Formula &f = m_formulas.at(size_t(n));
+        if (f.isEmpty()) {
+            FormulaSyntaxError error;
+            f = Formula::compile(n + 1 < int(m_formulas.size()) ? QStringLiteral("{@F%1} + 1").arg(n + 1)
+                                                                : QStringLiteral("0"),
+                                 &error);
+        }
+        return f.evaluate(*this);
+    }
+
+private:
+    std::vector<Formula> m_formulas;
+};
+
+// n copies of a text.
+QString times(int n, const QString &text)
+{
+    return text.repeated(n);
+}
+
 } // namespace
 
 class TestFormula : public QObject
@@ -61,6 +91,7 @@ private slots:
     void syntaxErrors();
     void runtimeErrors_data();
     void runtimeErrors();
+    void chainsOfFormulasStopAtTheDepthLimit();
 };
 
 void TestFormula::evaluates_data()
@@ -146,6 +177,15 @@ void TestFormula::evaluates_data()
                                                           << "maximum @Dvojno ";
     QTest::newRow("comment to the end of the line") << "1 // one\n+ 1"
                                                     << "2";
+    QTest::newRow("256 nested signs, the deepest allowed") << times(256, "-") + "1"
+                                                           << "1";
+    QTest::newRow("a chain of 256 additions") << "1" + times(256, "+1") << "257";
+    QTest::newRow("number with a decimal point and many digits") << "1000.5 + 0.25"
+                                                                 << "1000.75";
+    QTest::newRow("negative length gives an empty text") << "'<' + Left('abc', -1) + '>'"
+                                                         << "<>";
+    QTest::newRow("rounding a number too large for the decimals")
+        << "Round(" + times(300, "9") + ", 15) = " + times(300, "9") << "True";
 }
 
 void TestFormula::evaluates()
@@ -198,10 +238,42 @@ void TestFormula::syntaxErrors_data()
     QTest::newRow("list not closed")
         << "1 in [1, 2"
         << "Formula syntax error at position 11: expected ',' or ']', found the end of the formula";
-    QTest::newRow("nesting deeper than the parser allows")
-        << QString(300, u'(') + "1" + QString(300, u')')
-        << "Formula syntax error at position 201: expected a formula nested less than 200 levels deep, found "
-           "'('";
+    // The 257th level is refused where it begins.
+    QTest::newRow("parentheses nested too deep")
+        << times(300, "(") + "1" + times(300, ")")
+        << "Formula syntax error at position 257: the formula is nested more than 256 levels deep";
+    QTest::newRow("minus chain of a number list")
+        << "{POG.ZNS} in [" + times(10000, "-") + "1]"
+        << "Formula syntax error at position 270: the formula is nested more than 256 levels deep";
+    QTest::newRow("not chain")
+        << times(10000, "not ") + "true"
+        << "Formula syntax error at position 1025: the formula is nested more than 256 "
+           "levels deep";
+    QTest::newRow("lists in lists")
+        << times(10000, "[") + "1" + times(10000, "]")
+        << "Formula syntax error at position 257: the formula is nested more than "
+           "256 levels deep";
+    QTest::newRow("calls in calls")
+        << times(300, "Abs(") + "1" + times(300, ")")
+        << "Formula syntax error at position 1025: the formula is nested more than "
+           "256 levels deep";
+    // Read in a loop, but 10 000 levels deep as a tree: refused at the 257th '+'.
+    QTest::newRow("10 000 additions")
+        << "1" + times(10000, "+1")
+        << "Formula syntax error at position 514: the formula is nested more than "
+           "256 levels deep";
+    QTest::newRow("SQL in a field name")
+        << "{REPORT_SQL.KRT} in ['zz'] or {REPORT_SQL.INTID FROM REPORT_SQL UNION SELECT USR FROM USR --} in "
+           "[77]"
+        << "Formula syntax error at position 31: expected a field written as {TABLE.FIELD}, {@formula} or "
+           "{?parameter}, found {REPORT_SQL.INTID FROM REPORT_SQL UNION SELECT USR FROM USR --}";
+    QTest::newRow("field name with an empty part")
+        << "1 + {POG..ZNS}"
+        << "Formula syntax error at position 5: expected a field written as {TABLE.FIELD}, {@formula} or "
+           "{?parameter}, found {POG..ZNS}";
+    QTest::newRow("number beyond any double")
+        << "1 + 1" + times(400, "0")
+        << "Formula syntax error at position 5: number 1" + times(400, "0") + " is too large";
     QTest::newRow("two values in a row") << "1 2"
                                          << "Formula syntax error at position 3: expected an operator or the "
                                             "end of the formula, found number 2";
@@ -232,6 +304,40 @@ void TestFormula::runtimeErrors_data()
         << "Formula error at position 11: cannot compare a date with a number";
     QTest::newRow("invalid date") << "Date(2024, 2, 30)"
                                   << "Formula error at position 1: Date(2024,2,30) is not a valid date";
+    // Integers out of range were undefined behaviour before they were checked.
+    const QString e20 = QStringLiteral("100000000000000000000");
+    QTest::newRow("Left of 1E20 characters") << "Left('abc', " + e20 + ")"
+                                             << "Formula error at position 1: Left length must lie between "
+                                                "-2147483648 and 2147483647, found 1e+20";
+    QTest::newRow("Round to 1E20 decimals")
+        << "Round(1.5, " + e20 + ")"
+        << "Formula error at position 1: Round decimals must lie between -15 and 15, found 1e+20";
+    QTest::newRow("DateAdd of 2^32 years")
+        << "DateAdd('yyyy', 4294967296, {POG.DAN})"
+        << "Formula error at position 1: DateAdd count must lie between -9999 and 9999, found 4294967296";
+    QTest::newRow("DateAdd beyond the year 9999")
+        << "DateAdd('m', 12 * 8000, {POG.DAN})"
+        << "Formula error at position 1: the result lies outside the years 1 to 9999";
+    QTest::newRow("Chr beyond a character") << "Chr(65601)"
+                                            << "Formula error at position 1: Chr code must lie between 0 and "
+                                               "65535, found 65601";
+    QTest::newRow("Date of a year beyond int")
+        << "Date(209999999999920, 1, 1)"
+        << "Formula error at position 1: Date year must lie between 1 and 9999, found 209999999999920";
+    QTest::newRow("DateTime hour 24")
+        << "DateTime(2024, 1, 1, 24, 0, 0)"
+        << "Formula error at position 1: DateTime hour must lie between 0 and 23, found 24";
+    QTest::newRow("date plus 1E20 days")
+        << "{POG.DAN} + " + e20
+        << "Formula error at position 11: Days added to a date must lie between -3652059 and 3652059, found "
+           "1e+20";
+    const QString e200 = "1" + times(200, "0");
+    QTest::newRow("an infinite start") << "Mid('abc', " + e200 + " * " + e200 + ")"
+                                       << "Formula error at position 1: Mid start must lie between 1 and "
+                                          "2147483647, found inf";
+    QTest::newRow("ToText with 1E20 decimals")
+        << "ToText(1, " + e20 + ")"
+        << "Formula error at position 1: ToText decimals must lie between 0 and 15, found 1e+20";
 }
 
 void TestFormula::runtimeErrors()
@@ -248,6 +354,24 @@ void TestFormula::runtimeErrors()
     } catch (const EFormulaError &e) {
         QCOMPARE(e.message(), message);
     }
+}
+
+void TestFormula::chainsOfFormulasStopAtTheDepthLimit()
+{
+    // Each formula is shallow; together they would exhaust the stack. The
+    // limit is met at the '+' of a formula of the chain with a three-digit
+    // number ("{@F512} + 1").
+    ChainContext deep(5000);
+    try {
+        deep.formulaValue(QStringLiteral("F0"));
+        QFAIL("no error");
+    } catch (const EFormulaError &e) {
+        QCOMPARE(e.message(), QStringLiteral("Formula error at position 9: formulas using other formulas are "
+                                             "nested more than 1024 levels deep"));
+    }
+    // Below the limit the chain is evaluated, and the depth was given back.
+    ChainContext shallow(500);
+    QCOMPARE(shallow.formulaValue(QStringLiteral("F0")).toNumber(), 499.0);
 }
 
 QTEST_GUILESS_MAIN(TestFormula)

@@ -233,10 +233,25 @@ void TestPrintEngine::failures_data()
     QTest::newRow("unclosed string in a formula")
         << QString() << QStringLiteral("{POG.STPOG} = 'N-2019") << QString() << QString()
         << QStringLiteral("start") << QStringLiteral("position 15: string literal is not closed");
+    QTest::newRow("SQL in a field name")
+        << QString()
+        << QStringLiteral(
+               "{POG.SFDJV} in ['zz'] or {POG.IDPOG FROM POG UNION SELECT USR FROM USR --} in [77]")
+        << QString() << QString() << QStringLiteral("start")
+        << QStringLiteral("^Record selection formula: Formula syntax error at position 26: expected a field "
+                          "written as \\{TABLE.FIELD\\}");
+    QTest::newRow("field the table does not have")
+        << QString() << QStringLiteral("{POG.SFDJV} = 'N' and {POG.GESLO} = 'x'") << QString() << QString()
+        << QStringLiteral("start")
+        << QStringLiteral(
+               "^Record selection formula: Formula error at position 23: table POG has no field GESLO$");
     QTest::newRow("unknown table") << QString() << QString() << QString() << QStringLiteral("NEOBSTAJA")
                                    << QStringLiteral("test")
                                    << QStringLiteral(
                                           "Table NEOBSTAJA cannot be read on server LB: .*no such table");
+    QTest::newRow("table location holding SQL")
+        << QString() << QString() << QString() << QStringLiteral("POG; DELETE FROM USR")
+        << QStringLiteral("test") << QStringLiteral("^Table POG; DELETE FROM USR is not a table name$");
     QTest::newRow("unreachable database")
         << QString() << QString() << QStringLiteral("GONE") << QString() << QStringLiteral("test")
         << QStringLiteral("Cannot log on to server GONE: .*none.db");

@@ -47,6 +47,32 @@ void TestReportFile::faults_data()
         << "<report><groups><group field=\"A.B\" keeptogether=\"true\"/></groups></report>"
         << "r.rpt, line 1, column 56: keeping a whole group on one page (keeptogether) is not available in "
            "this engine";
+    // Numbers beyond what their use allows were cast to int with no defined result.
+    QTest::newRow("position of 1E20 points")
+        << "<report><sections><section area=\"D\">\n<text x=\"1e20\">a</text></section></sections></report>"
+        << "r.rpt, line 2, column 15: attribute x of <text> must lie between -14400 and 14400, not \"1e20\"";
+    QTest::newRow("font size of a billion points")
+        << "<report><sections><section area=\"D\"><field source=\"A.B\" size=\"1e9\"/></section></sections>"
+           "</report>"
+        << "r.rpt, line 1, column 68: attribute size of <field> must lie between 1 and 1000, not \"1e9\"";
+    QTest::newRow("group number beyond int")
+        << "<report><sections><section area=\"GH\" group=\"4294967297\"/></sections></report>"
+        << "r.rpt, line 1, column 57: attribute group of <section> must lie between 0 and 1000, not "
+           "\"4294967297\"";
+    QTest::newRow("decimals that are not whole")
+        << "<report><sections><section area=\"D\"><field source=\"A.B\" decimals=\"2.5\"/></section>"
+           "</sections></report>"
+        << "r.rpt, line 1, column 72: attribute decimals of <field> must be a whole number, not \"2.5\"";
+    QTest::newRow("infinite page width")
+        << "<report><page size=\"custom\" width=\"inf\"/></report>"
+        << "r.rpt, line 1, column 41: attribute width of <page> must lie between 1 and 14400, not \"inf\"";
+    QTest::newRow("saved number that is not a number")
+        << "<report><saveddata><row><v type=\"n\">12a</v></row></saveddata></report>"
+        << "r.rpt, line 1, column 43: the saved value \"12a\" is not a number";
+    // Each level was read recursively: 6000 of them overflowed the stack.
+    QTest::newRow("6000 nested subreports")
+        << "<report>" + QString(QStringLiteral("<subreports><subreport name=\"S\">")).repeated(6000)
+        << "r.rpt, line 1, column 1064: subreports are nested more than 32 levels deep";
 }
 
 void TestReportFile::faults()

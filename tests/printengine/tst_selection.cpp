@@ -8,6 +8,7 @@
 #include "tests/support/TestProgramFolder.h"
 
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTest>
 
 namespace {
@@ -21,6 +22,15 @@ public:
         lastPlan = plan;
         return std::make_unique<SqlRecordStream>(m_db.execute(plan.sql),
                                                  plan.explicitSql ? QStringList() : plan.columns);
+    }
+    std::optional<QStringList> tableColumns(const ReportDefinition &, const ReportTable &table) override
+    {
+        const QSqlRecord record =
+            m_db.execute(QStringLiteral("SELECT * FROM %1 WHERE 1 = 0").arg(table.name)).record();
+        QStringList columns;
+        for (int i = 0; i < record.count(); ++i)
+            columns << record.fieldName(i);
+        return columns;
     }
     QueryPlan lastPlan;
 
@@ -55,9 +65,12 @@ private slots:
     void sameRecordsWithAndWithoutTheDatabase();
     void groupSelectionDropsWholeGroups_data();
     void groupSelectionDropsWholeGroups();
+    void fieldNamesMustBeColumnsOfTheirTables_data();
+    void fieldNamesMustBeColumnsOfTheirTables();
 
 private:
-    QStringList run(const QString &selection, QueryPlan *plan, const QString &groupSelection = QString());
+    QStringList run(const QString &selection, QueryPlan *plan, const QString &groupSelection = QString(),
+                    std::shared_ptr<const ReportDefinition> base = nullptr);
     std::unique_ptr<TestProgramFolder> m_folder;
     std::shared_ptr<ReportDefinition> m_report;
 };
@@ -81,9 +94,10 @@ void TestSelection::initTestCase()
     m_report->parameters << period << activities;
 }
 
-QStringList TestSelection::run(const QString &selection, QueryPlan *plan, const QString &groupSelection)
+QStringList TestSelection::run(const QString &selection, QueryPlan *plan, const QString &groupSelection,
+                               std::shared_ptr<const ReportDefinition> base)
 {
-    auto report = std::make_shared<ReportDefinition>(*m_report);
+    auto report = std::make_shared<ReportDefinition>(base ? *base : *m_report);
     report->selection = selection;
     report->groupSelection = groupSelection;
     DemoData data(m_folder->openDatabase());
@@ -95,6 +109,7 @@ QStringList TestSelection::run(const QString &selection, QueryPlan *plan, const 
     try {
         runner.run(&out, nullptr);
     } catch (const EError &e) {
+        *plan = data.lastPlan;
         return {QStringLiteral("run: ") + e.message()};
     }
     *plan = data.lastPlan;
@@ -177,6 +192,61 @@ void TestSelection::groupSelectionDropsWholeGroups()
     QVERIFY(!expected.isEmpty());
     QVERIFY2(got.size() != 1 || !got.first().contains(u':'), qPrintable(got.join(u'\n')));
     QCOMPARE(got, expected);
+}
+
+void TestSelection::fieldNamesMustBeColumnsOfTheirTables_data()
+{
+    QTest::addColumn<QString>("selection");
+    QTest::addColumn<QString>("source");    // the detail field
+    QTest::addColumn<QStringList>("cells"); // what the run shows, or its error
+
+    // The run window writes an operator-6 text list as "field in [typed]".
+    const QString typed = QStringLiteral(
+        "'zz'] or {REPORT_SQL.INTID FROM REPORT_SQL UNION SELECT 'TA', USR, 77 FROM USR --} in [77");
+    const QString own = QStringLiteral("{REPORT_SQL.COMPUTER} = 'TA'");
+    QTest::newRow("SQL typed into a text list")
+        << own + QStringLiteral(" and {REPORT_SQL.KRT} in [") + typed + u']' << "REPORT_SQL.KRT"
+        << QStringList{QStringLiteral(
+               "prepare: Record selection formula: Formula syntax error at position 64: expected a field "
+               "written as {TABLE.FIELD}, {@formula} or {?parameter}, found {REPORT_SQL.INTID FROM "
+               "REPORT_SQL "
+               "UNION SELECT 'TA', USR, 77 FROM USR --}")};
+    QTest::newRow("a name the table does not have")
+        << own + QStringLiteral(" and {REPORT_SQL.GESLO} = 'x'") << "REPORT_SQL.KRT"
+        << QStringList{QStringLiteral("run: Record selection formula: Formula error at position 34: table "
+                                      "REPORT_SQL has no field GESLO")};
+    QTest::newRow("a report field the table does not have")
+        << own << "REPORT_SQL.GESLO"
+        << QStringList{QStringLiteral("run: Field {REPORT_SQL.GESLO}: table REPORT_SQL has no field GESLO")};
+    QTest::newRow("names in any case") << QStringLiteral("{report_sql.Computer} = 'TA'") << "Report_Sql.krt"
+                                       << QStringList{QStringLiteral("moja")};
+}
+
+void TestSelection::fieldNamesMustBeColumnsOfTheirTables()
+{
+    QFETCH(QString, selection);
+    QFETCH(QString, source);
+    QFETCH(QStringList, cells);
+
+    // Two computers' work rows; a report sees only its own.
+    Database &db = m_folder->openDatabase();
+    db.execute(QStringLiteral("DELETE FROM REPORT_SQL"));
+    db.execute(QStringLiteral("INSERT INTO REPORT_SQL (COMPUTER, INTID, KRT) VALUES ('TA', 1, 'moja')"));
+    db.execute(QStringLiteral("INSERT INTO REPORT_SQL (COMPUTER, INTID, KRT) VALUES ('TB', 2, 'tuja')"));
+    ReportFileError error;
+    const auto report = ReportFile::parse(
+        QStringLiteral("<report><tables><table name=\"REPORT_SQL\"><logon server=\"LB\"/></table></tables>"
+                       "<sections><section area=\"D\"><field source=\"%1\"/></section></sections></report>")
+            .arg(source)
+            .toUtf8(),
+        QStringLiteral("r.rpt"), &error);
+    QVERIFY2(report, qPrintable(error.message));
+
+    QueryPlan plan;
+    QCOMPARE(run(selection, &plan, QString(), report), cells);
+    // A refused name never reaches the database.
+    if (cells.first().contains(u':'))
+        QVERIFY2(plan.sql.isEmpty(), qPrintable(plan.sql));
 }
 
 QTEST_MAIN(TestSelection)
