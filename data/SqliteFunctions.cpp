@@ -49,7 +49,7 @@ void toDate(sqlite3_context *ctx, int argc, sqlite3_value **argv)
     if (argc < 2) {
         const QDateTime stored = DateText::parse(text);
         if (!stored.isValid()) {
-            resultError(ctx, QStringLiteral("TO_DATE: '%1' ni datum").arg(text));
+            resultError(ctx, QStringLiteral("TO_DATE: '%1' ni veljaven datum.").arg(text));
             return;
         }
         resultText(ctx, DateText::fromDateTime(stored));
@@ -58,7 +58,10 @@ void toDate(sqlite3_context *ctx, int argc, sqlite3_value **argv)
     const QString format = textArg(argv[1]);
     const QDateTime value = DateText::parseWithFormat(text, format);
     if (!value.isValid()) {
-        resultError(ctx, QStringLiteral("TO_DATE: '%1' ne ustreza obliki '%2'").arg(text, format));
+        resultError(ctx,
+                    text.trimmed().isEmpty()
+                        ? QStringLiteral("TO_DATE: datum ni vpisan (pričakovana oblika '%1').").arg(format)
+                        : QStringLiteral("TO_DATE: '%1' ni veljaven datum v obliki '%2'.").arg(text, format));
         return;
     }
     resultText(ctx, DateText::fromDateTime(value));

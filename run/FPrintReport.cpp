@@ -170,6 +170,18 @@ void TFPrintReport::CreateFields()
     LQ.Select();
     m_rows = ReportParameters::FromDataSet(LQ);
 
+    // The report date of the defaults is the first date default: the date
+    // FindIzpisDate finds once the edits are filled.
+    m_defaultsDate.clear();
+    for (const ReportParameter &row : m_rows) {
+        if (row.visible && !row.key && row.isDate()) {
+            const QDate date = Formats::readShortDate(ReportParameters::FillDefault(row.defaultValue));
+            if (date.isValid()) {
+                m_defaultsDate = date.toString(QStringLiteral("dd.MM.yyyy"));
+                break;
+            }
+        }
+    }
     for (const ReportParameter &row : m_rows) {
         if (!row.visible)
             continue;
@@ -203,6 +215,7 @@ void TFPrintReport::CreateFields()
             for (int part = 0; part < (range ? 2 : 1); ++part) {
                 auto *edit = new TDateEdit(ui.PFields);
                 edit->setObjectName(part == 0 ? row.firstName() : row.secondName());
+                edit->setCaption(row.caption);
                 edit->setGeometry(part == 0 ? FirstLeft : SecondLeft, m_position, 120, 21);
                 edit->setDate(date);
                 edit->installEventFilter(this);
@@ -210,16 +223,17 @@ void TFPrintReport::CreateFields()
                 m_controls << edit;
             }
         } else if (!row.key) {
-            const QString text = ReportParameters::FillDefault(row.defaultValue);
+            const QString text = ReportParameters::FillDefault(row.defaultValue, m_defaultsDate);
             for (int part = 0; part < (range ? 2 : 1); ++part) {
                 auto *edit = new QLineEdit(ui.PFields);
                 edit->setObjectName(part == 0 ? row.firstName() : row.secondName());
-                // Numbers and codes of customers: digits, a sign, a decimal mark, and
-                // for "in a list" the commas and blanks between the values.
+                // Numbers and codes of customers in the system's format: a sign,
+                // digits with points between thousands, one decimal comma; for
+                // "in a list" several of them separated by ";".
                 if (row.dataType == QLatin1String("N") || row.dataType == QLatin1String("T"))
                     edit->setValidator(new QRegularExpressionValidator(
-                        QRegularExpression(row.op == 6 ? QStringLiteral("[0-9.,\\- ]*")
-                                                       : QStringLiteral("-?[0-9]*([.,][0-9]*)?")),
+                        QRegularExpression(row.op == 6 ? QStringLiteral("[0-9.,;\\- ]*")
+                                                       : QStringLiteral("-?[0-9.]*(,[0-9]*)?")),
                         edit));
                 edit->setGeometry(part == 0 ? FirstLeft : SecondLeft, m_position, 120, 21);
                 edit->setText(text);
@@ -264,7 +278,7 @@ QComboBox *TFPrintReport::createKeyList(const ReportParameter &row, int left, in
         m_lookupTables.insert(list->objectName(), row.table);
         m_keyColumns.insert(list->objectName(), row.keyColumn);
         m_descriptionColumns.insert(list->objectName(), row.descriptionColumn);
-        const QString key = ReportParameters::FillDefault(row.defaultValue);
+        const QString key = ReportParameters::FillDefault(row.defaultValue, m_defaultsDate);
         if (!key.isEmpty()) {
             const QString description =
                 GetDefaultText(row.table, row.keyColumn, row.keyType, row.filter, key, row.descriptionColumn);
@@ -353,7 +367,9 @@ ParameterInput TFPrintReport::FindData(qint64 parameterId, const QString &dataTy
                                                                : list->currentText();
             }
         } else if (auto *edit = qobject_cast<QLineEdit *>(w)) {
-            (first ? in.first : in.second) = edit->text();
+            const ReportParameter *row = rowOf(w->objectName());
+            (first ? in.first : in.second) =
+                row ? ReportParameters::TypedValue(*row, edit->text()) : edit->text();
         }
     }
     in.description = ReportParameters::ReplaceFilter(in.description);
@@ -362,11 +378,50 @@ ParameterInput TFPrintReport::FindData(qint64 parameterId, const QString &dataTy
 
 QString TFPrintReport::FindIzpisDate()
 {
+    const QString date = InputReportDate();
+    return date.isEmpty() ? QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")) : date;
+}
+
+QString TFPrintReport::InputReportDate() const
+{
     for (QWidget *w : m_controls)
         if (auto *date = qobject_cast<TDateEdit *>(w))
             if (!date->dateText().isEmpty())
                 return date->dateText();
-    return QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
+    return {};
+}
+
+const ReportParameter *TFPrintReport::rowOf(const QString &controlName) const
+{
+    for (const ReportParameter &row : m_rows)
+        if (row.firstName() == controlName || row.secondName() == controlName)
+            return &row;
+    return nullptr;
+}
+
+void TFPrintReport::CheckInputs()
+{
+    for (QWidget *w : std::as_const(m_controls)) {
+        const ReportParameter *row = rowOf(w->objectName());
+        if (!row)
+            continue;
+        QString refusal;
+        if (auto *date = qobject_cast<TDateEdit *>(w)) {
+            refusal = date->refusal();
+        } else if (qobject_cast<QComboBox *>(w)) {
+            continue;
+        } else if (auto *edit = qobject_cast<QLineEdit *>(w)) {
+            try {
+                ReportParameters::TypedValue(*row, edit->text());
+            } catch (const EConvertError &error) {
+                refusal = error.message();
+            }
+        }
+        if (!refusal.isEmpty()) {
+            w->setFocus(Qt::OtherFocusReason);
+            throw EConvertError(refusal);
+        }
+    }
 }
 
 QString TFPrintReport::organisation() const
@@ -395,6 +450,7 @@ void TFPrintReport::FillFields()
 {
     ReportParameters::FillFieldsTarget target;
     target.input = [this](const ReportParameter &row) { return FindData(row.id, row.dataType, row.op, row.source); };
+    target.reportDateFallback = [this] { return InputReportDate(); };
     target.addSelection = [this](const QString &condition) { addSelection(condition); };
     target.setParameter = [this](const QString &name, const QString &value) { setReportParameter(name, value); };
     ReportParameters::FillFields(m_rows, target, m_state);
@@ -424,6 +480,7 @@ void TFPrintReport::handleReportTables()
 
 bool TFPrintReport::ExecuteReport()
 {
+    CheckInputs();
     const QString organisation = this->organisation();
     m_state.reportDate.clear();
     m_state.filterLines.clear();
@@ -447,6 +504,7 @@ bool TFPrintReport::ExecuteReport()
         return false;
     }
     m_job->setReportTitle(m_title);
+    m_job->Selection()->setFormula(ReportParameters::BracketSelection(m_job->Selection()->Formula()));
     FillFields();
     if (!m_filter.trimmed().isEmpty()) {
         m_filter = ReportParameters::ZamenjajSpremenljivkeVSelectionu(m_filter);
@@ -501,13 +559,17 @@ QString TFPrintReport::RunScript(const QString &file)
     for (const ReportParameter &row : m_rows) {
         SqlScriptParameter p;
         p.field = row.field;
+        p.caption = row.caption;
         p.dataType = row.dataType;
+        p.list = row.op == 6;
         if (row.visible) {
             const ParameterInput in = FindData(row.id, row.dataType, row.op, row.source);
             p.value = in.first;
             p.secondValue = in.second;
         } else {
-            p.value = ReportParameters::FillDefault(row.defaultValue);
+            const QString reportDate = m_state.reportDate.isEmpty() ? InputReportDate() : m_state.reportDate;
+            p.value = ReportParameters::TypedValue(
+                row, ReportParameters::FillDefault(row.defaultValue, reportDate));
         }
         inputs.parameters << p;
     }
@@ -523,8 +585,13 @@ QString TFPrintReport::RunScript(const QString &file)
         if (panel >= 0 && panel < 5)
             ui.SBPanels[panel]->setText(text);
     });
+    // The window stops the run with the errors itself: one message, and no
+    // output made from the rows of a script that did not run through.
+    script.setShowErrors(false);
     const QString statement = script.RunSqlScript(file);
     m_state.reportDate = script.reportDate();
+    if (script.failed())
+        throw EError(script.errorText() + QStringLiteral("Priprava podatkov ni uspela; izpis je prekinjen."));
     return statement;
 }
 
@@ -663,6 +730,7 @@ void TFPrintReport::RetrieveFormulas()
 
 void TFPrintReport::RunSqlReport()
 {
+    CheckInputs();
     const auto unknown = [](const QString &file) {
         return EError(QStringLiteral("Unknown SQL skript %1!").arg(file));
     };
@@ -696,6 +764,12 @@ TRpeExportType TFPrintReport::ExportType(const QString &text)
     throw EError(QStringLiteral("Unknown export format!"));
 }
 
+QString TFPrintReport::ExportFileName(const QString &format)
+{
+    return SqlLogDir() + QStringLiteral("Report.") +
+           (format == QLatin1String("XLS") ? QStringLiteral("xlsx") : format);
+}
+
 void TFPrintReport::SendMail()
 {
     const QString format = ui.cbExport->currentText();
@@ -706,7 +780,7 @@ void TFPrintReport::SendMail()
     if (type == ExcelXLS)
         options->Excel.XlsType = Excel8;
     options->Destination = toFile;
-    const QString file = SqlLogDir() + QStringLiteral("Report.") + format;
+    const QString file = ExportFileName(format);
     options->FileName = file;
     // A file left by an earlier run must not go out in place of this one.
     QFile::remove(file);

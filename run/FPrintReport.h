@@ -38,6 +38,13 @@ public:
     void FillFromFile(QComboBox *list, const QString &fileName);
     ParameterInput FindData(qint64 parameterId, const QString &dataType, int op, const QString &source);
     QString FindIzpisDate();
+    // The first date an input holds (the FindIzpisDate rule without today); empty when none does.
+    QString InputReportDate() const;
+    // Refuses, before anything runs, an input that does not read by its data
+    // type: an impossible date, a number not in the system's format, a list
+    // that is not a list of values. The message names the field; the input
+    // gets the focus.
+    void CheckInputs();
 
     // Selection, report parameter values and filter lines of one run.
     void FillFields();
@@ -53,6 +60,9 @@ public:
     void SendMail();
     // The export type of a format name of cbExport; others raise an error.
     static TRpeExportType ExportType(const QString &text);
+    // The export file of a format name: Report.<name> in the log folder; the
+    // spreadsheet is a workbook, Report.xlsx.
+    static QString ExportFileName(const QString &format);
 
     void BPregledClick();
     void BTiskajClick();
@@ -93,6 +103,7 @@ private:
     void addSelection(const QString &condition);
     void setReportParameter(const QString &name, const QString &value);
     void handleReportTables();
+    const ReportParameter *rowOf(const QString &controlName) const;
 
     std::unique_ptr<TRpe> m_job;
     TLangQuery m_report;
@@ -107,6 +118,8 @@ private:
     ReportFormulas m_formulas;
     QList<QWidget *> m_controls;
     int m_position = 15;
+    // The report date the defaults are computed for (the first date default).
+    QString m_defaultsDate;
     bool m_statusByUser = false;
     bool m_hasScript = false;
 };

@@ -4,14 +4,17 @@
 #include "data/Field.h"
 #include "engine/RpeUtl.h"
 #include "run/ReportFormulas.h"
+#include "run/ValueLexer.h"
 #include "shell/Data.h"
 #include "shell/DbShortcuts.h"
+#include "shell/Errors.h"
 #include "shell/Formats.h"
 #include "shell/ProgramFolder.h"
 #include "shell/SqlLiterals.h"
 #include "shell/Utils.h"
 
 #include <QDate>
+#include <QRegularExpression>
 
 namespace ReportParameters {
 
@@ -39,6 +42,17 @@ QDate dateOrToday(const QString &value)
 {
     const QDate d = Formats::readShortDate(value.trimmed());
     return d.isValid() ? d : QDate::currentDate();
+}
+
+QString quotedField(const ReportParameter &row)
+{
+    return QStringLiteral("»") + (row.caption.isEmpty() ? row.field : row.caption) + QStringLiteral("«");
+}
+
+bool isNumberType(const QString &dataType)
+{
+    const QChar t = typeCode(dataType);
+    return t == QLatin1Char('N') || t == QLatin1Char('T');
 }
 
 // The part of a value up to its first comma.
@@ -83,10 +97,11 @@ QString GetDefaultValueFromFile(const QString &macro)
     return ReadIni(ProgramFolder::file(QStringLiteral("Report.ini")), QStringLiteral("VALUES"), key, QString());
 }
 
-QString FillDefault(const QString &value)
+QString FillDefault(const QString &value, const QString &reportDate)
 {
     const QString macro = value.trimmed().toUpper();
     const QDate today = Formats::readShortDate(D->TodayText);
+    const QDate reportDay = Formats::readShortDate(reportDate.trimmed());
     if (macro == QLatin1String("|DATUM|"))
         return (today.isValid() ? today : QDate::currentDate()).toString(QStringLiteral("dd.MM.yyyy"));
     if (macro == QLatin1String("|KDATUM|"))
@@ -102,13 +117,92 @@ QString FillDefault(const QString &value)
     if (macro == QLatin1String("|UPORABNIKIME|"))
         return D->UserFullName;
     if (macro == QLatin1String("|IDOBD|"))
-        return QString::number(ReportFormulas::IdObdAt(today.isValid() ? today : QDate::currentDate()));
+        return QString::number(ReportFormulas::IdObdAt(reportDay.isValid() ? reportDay
+                                                       : today.isValid()   ? today
+                                                                           : QDate::currentDate()));
     if (macro == QLatin1String("|OBD|"))
         return LookupString(QStringLiteral("LB"), QStringLiteral("ZDN"), QStringLiteral("IDOBD"),
                             QStringLiteral("SFDJV='L'"));
     if (value.trimmed().startsWith(QLatin1Char('|')))
         return GetDefaultValueFromFile(value.trimmed());
     return value;
+}
+
+std::optional<QString> ReadNumber(const QString &text)
+{
+    static const QRegularExpression number(
+        QStringLiteral("^([+-]?)(\\d{1,3}(?:\\.\\d{3})+|\\d*)(?:,(\\d+))?$"));
+    const QRegularExpressionMatch m = number.match(text.trimmed());
+    if (!m.hasMatch())
+        return std::nullopt;
+    QString whole = m.captured(2).remove(QLatin1Char('.'));
+    const QString decimals = m.captured(3);
+    if (whole.isEmpty() && decimals.isEmpty())
+        return std::nullopt;
+    if (whole.isEmpty())
+        whole = QStringLiteral("0");
+    QString out = (m.captured(1) == QLatin1String("-") ? QStringLiteral("-") : QString()) + whole;
+    if (!decimals.isEmpty())
+        out += QLatin1Char('.') + decimals;
+    return out;
+}
+
+bool IsPlainNumber(const QString &text)
+{
+    static const QRegularExpression plain(QStringLiteral("^-?\\d+(\\.\\d+)?$"));
+    return plain.match(text).hasMatch();
+}
+
+QString TypedValue(const ReportParameter &row, const QString &text)
+{
+    const QChar type = typeCode(row.dataType);
+    const bool textType = type == QLatin1Char('S') || type == QLatin1Char('K');
+    // A single text goes into its literal as typed, blanks and all.
+    if (textType && row.op != 6)
+        return text;
+    const QString value = text.trimmed();
+    if (value.isEmpty())
+        return {};
+    if (type == QLatin1Char('D')) {
+        const QDate date = Formats::readShortDate(value);
+        if (!date.isValid())
+            throw EConvertError(
+                QStringLiteral("»%1« v polju %2 ni veljaven datum. Vpišite ga v obliki dd.mm.llll.")
+                    .arg(value, quotedField(row)));
+        return date.toString(QStringLiteral("dd.MM.yyyy"));
+    }
+    if (isNumberType(row.dataType)) {
+        if (row.op != 6) {
+            if (const std::optional<QString> number = ReadNumber(value))
+                return *number;
+            throw EConvertError(
+                QStringLiteral("»%1« v polju %2 ni število. Pišite ga z decimalno vejico, npr. 1.000,50.")
+                    .arg(value, quotedField(row)));
+        }
+        // A list of numbers with decimal commas: the values are separated by ";".
+        QStringList numbers;
+        for (const QString &part : value.split(QLatin1Char(';'))) {
+            if (part.trimmed().isEmpty())
+                continue;
+            const std::optional<QString> number = ReadNumber(part);
+            if (!number)
+                throw EConvertError(
+                    QStringLiteral("»%1« v polju %2 ni seznam števil. Števila ločite s podpičjem, "
+                                   "npr. 1.000,50; 2.")
+                        .arg(value, quotedField(row)));
+            numbers << *number;
+        }
+        return numbers.join(QStringLiteral(", "));
+    }
+    if (textType) {
+        // Typed in formula syntax; only literals may stand between the brackets.
+        if (!ValueLexer::isLiteralList(value, true, true))
+            throw EConvertError(QStringLiteral("»%1« v polju %2 ni seznam vrednosti. Vrednosti pišite med "
+                                               "opuščaji in jih ločite z vejico, npr. 'A', 'B'.")
+                                    .arg(value, quotedField(row)));
+        return value;
+    }
+    return text;
 }
 
 QString ConvertFilterValue(const QString &value, const QString &dataType)
@@ -123,7 +217,10 @@ QString ConvertFilterValue(const QString &value, const QString &dataType)
         return FormulaText::FormulaString(value);
     case 'N':
     case 'T':
-        return value;
+        // Bare in the formula: a number, or the value would be formula text.
+        if (!IsPlainNumber(value.trimmed()))
+            throw EConvertError(QStringLiteral("»%1« ni število.").arg(value));
+        return value.trimmed();
     default:
         return {};
     }
@@ -278,12 +375,18 @@ void FillFields(const QList<ReportParameter> &rows, const FillFieldsTarget &targ
             }
             continue;
         }
+        // Defaults come from the catalogue and from Report.ini: the same checks as typed values.
+        const QString reportDate = !state.reportDate.isEmpty() ? state.reportDate
+                                   : target.reportDateFallback ? target.reportDateFallback()
+                                                               : QString();
         if (row.kind != QLatin1String("S")) {
             if (!row.defaultValue.isEmpty())
-                target.setParameter(row.field, ConvertParameterValue(FillDefault(row.defaultValue), row.dataType));
+                target.setParameter(
+                    row.field, ConvertParameterValue(
+                                   TypedValue(row, FillDefault(row.defaultValue, reportDate)), row.dataType));
             continue;
         }
-        const QString value = FillDefault(row.defaultValue);
+        const QString value = TypedValue(row, FillDefault(row.defaultValue, reportDate));
         CheckpogOsbFilter(row.field, value, state);
         if (!value.isEmpty()) {
             const QString condition = Condition(row, value, value);
@@ -293,12 +396,47 @@ void FillFields(const QList<ReportParameter> &rows, const FillFieldsTarget &targ
     }
 }
 
+namespace {
+bool isBlank(const QStringList &lines)
+{
+    for (const QString &line : lines)
+        if (!line.trimmed().isEmpty())
+            return false;
+    return true;
+}
+
+// A closing bracket after a "//" comment would be commented out.
+bool needsOwnLines(const QStringList &lines)
+{
+    for (const QString &line : lines)
+        if (line.contains(QLatin1String("//")) || line.contains(QLatin1Char('\n')) ||
+            line.contains(QLatin1Char('\r')))
+            return true;
+    return false;
+}
+} // namespace
+
+QStringList BracketSelection(const QStringList &formula)
+{
+    if (isBlank(formula))
+        return {};
+    if (needsOwnLines(formula))
+        return QStringList{QStringLiteral("(")} << formula << QStringLiteral(")");
+    QStringList out = formula;
+    out.front().prepend(QLatin1Char('('));
+    out.back().append(QLatin1Char(')'));
+    return out;
+}
+
 QStringList AppendCondition(QStringList formula, const QString &condition)
 {
-    if (formula.isEmpty())
-        formula << condition;
+    const QString opening = isBlank(formula) ? QStringLiteral("(") : QStringLiteral(" and (");
+    if (isBlank(formula))
+        formula.clear();
+    if (needsOwnLines({condition}))
+        formula << opening + condition << QStringLiteral(")");
     else
-        formula << QStringLiteral(" and ") + condition;
+        formula << opening + condition + QLatin1Char(')');
     return formula;
 }
 

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class DataSet;
 
@@ -48,12 +49,30 @@ namespace ReportParameters {
 // The rows of the run window's parameter query (a report's rows ordered by SORTIRANJE).
 QList<ReportParameter> FromDataSet(DataSet &rows);
 
-// PRIVZETO: a literal, or one of the bar macros.
-QString FillDefault(const QString &value);
+// PRIVZETO: a literal, or one of the bar macros. reportDate (dd.mm.yyyy) is
+// the run's report date as far as it is known; |IDOBD| takes the period of
+// that day, of the start-up date when there is none.
+QString FillDefault(const QString &value, const QString &reportDate = QString());
 // A bar macro looked up in Report.ini [VALUES].
 QString GetDefaultValueFromFile(const QString &macro);
 
-// A value as a formula literal, by data type ("S" when empty).
+// A number in the system's format: a point between groups of three digits,
+// a comma before the decimals ("1.000,50"). Gives it with a decimal point
+// and no grouping ("1000.50"), the form of formulas and SQL; nothing when
+// the text is not such a number.
+std::optional<QString> ReadNumber(const QString &text);
+// A number as formulas and SQL write it: digits, a point before decimals.
+bool IsPlainNumber(const QString &text);
+
+// What the user typed (or a default gave) for a parameter, checked by its
+// data type and made ready for the run: numbers as ReadNumber gives them
+// (for operator 6 a list separated by ";", given back joined by ", "),
+// dates as dd.mm.yyyy, texts of operator 6 as a list of quoted literals.
+// Throws EConvertError with a message that names the field (NASLOV_PAR).
+QString TypedValue(const ReportParameter &row, const QString &text);
+
+// A value as a formula literal, by data type ("S" when empty). Numbers must
+// already be plain (IsPlainNumber): anything else throws EConvertError.
 QString ConvertFilterValue(const QString &value, const QString &dataType);
 // A value as a report parameter value, by data type.
 QString ConvertParameterValue(const QString &value, const QString &dataType);
@@ -81,6 +100,9 @@ struct FillFieldsTarget
 {
     // The current input of a visible parameter.
     std::function<ParameterInput(const ReportParameter &)> input;
+    // The report-date fallback (FindIzpisDate without today) for defaults
+    // needed before a date parameter set the report date; may be empty.
+    std::function<QString()> reportDateFallback;
     // One condition for the selection formula.
     std::function<void(const QString &condition)> addSelection;
     // The value of every report parameter field called name.
@@ -99,8 +121,13 @@ void CheckpogOsbFilter(const QString &field, const QString &value, RunState &sta
 // and the filter-description lines.
 void FillFields(const QList<ReportParameter> &rows, const FillFieldsTarget &target, RunState &state);
 
-// Appends a condition to a selection formula: " and " + condition as a new
-// line, or the condition alone when the formula is empty.
+// The report's stored selection in brackets, so that conditions appended
+// with " and " cannot bind to a part of it ("A or B and C"). Empty stays empty.
+QStringList BracketSelection(const QStringList &formula);
+// Appends a condition to a selection formula: " and (" condition ")" as a
+// new line, or "(" condition ")" alone when the formula is empty. The formula
+// is taken as already bracketed (BracketSelection). A condition holding a
+// line break or a "//" comment gets its closing bracket on a line of its own.
 QStringList AppendCondition(QStringList formula, const QString &condition);
 
 } // namespace ReportParameters

@@ -2,9 +2,11 @@
 
 #include "data/Database.h"
 #include "run/DpkCheckDigits.h"
+#include "run/ValueLexer.h"
 #include "shell/Data.h"
 #include "shell/DbShortcuts.h"
 #include "shell/Errors.h"
+#include "shell/Formats.h"
 #include "shell/Logs.h"
 #include "shell/MessageDialog.h"
 #include "shell/SqlLiterals.h"
@@ -31,18 +33,12 @@ QString dataTypeOf(const SqlScriptParameter &parameter)
     return type.isEmpty() ? QStringLiteral("S") : type;
 }
 
-// A value inserted without quotes must not be able to change the statement:
-// only numbers, or for account codes also plain words, each alone or as a
-// comma-separated list (the "in a list" operator gives such lists). Dashes and
-// slashes only stand between characters so that no "--" or "/*" can appear.
-bool isPlainBareValue(const QString &value, bool codes)
+// The parameter as an error names it: its caption, else its placeholder.
+QString fieldName(const SqlScriptParameter &parameter, const QString &placeholder)
 {
-    static const QRegularExpression numbers(
-        QStringLiteral("^\\s*[+-]?\\d+(\\.\\d+)?(\\s*,\\s*[+-]?\\d+(\\.\\d+)?)*\\s*$"));
-    static const QRegularExpression codeList(
-        QStringLiteral("^\\s*[\\w.]+([-/][\\w.]+)*(\\s*,\\s*[\\w.]+([-/][\\w.]+)*)*\\s*$"),
-        QRegularExpression::UseUnicodePropertiesOption);
-    return value.trimmed().isEmpty() || (codes ? codeList : numbers).match(value).hasMatch();
+    return parameter.caption.trimmed().isEmpty()
+               ? placeholder
+               : QStringLiteral("»") + parameter.caption.trimmed() + QStringLiteral("«");
 }
 
 bool isIdentifier(const QString &name)
@@ -144,6 +140,7 @@ struct SqlScript::Run
     QString result;
     int executed = 0;
     int count = 0;
+    int ordinal = 0; // of the statement now ending, built-in calls included
     QElapsedTimer since;
 };
 
@@ -220,6 +217,7 @@ QString SqlScript::RunSqlScript(const QString &scriptFile)
             if (line.startsWith(internalFunction, Qt::CaseInsensitive)) {
                 if (!lineError.isEmpty())
                     throw EConvertError(lineError);
+                ++run.ordinal;
                 RunInternalFunction(line);
                 run.runLog << line;
                 showProgress(run);
@@ -252,6 +250,7 @@ void SqlScript::runStatement(Run &run)
         return;
     const QStringList statement = std::exchange(run.statement, {});
     const QString substitutionError = std::exchange(run.statementError, {});
+    ++run.ordinal;
     Database &db = database();
     bool inTransaction = false;
     try {
@@ -277,7 +276,10 @@ void SqlScript::runStatement(Run &run)
         }
         const QString message = ErrorMessage(e);
         m_failed = true;
-        m_errorText += message + QStringLiteral("\r\r");
+        // Which statement failed: its number in the script and its first line.
+        m_errorText += QStringLiteral("Stavek %1 (%2): %3\r\r")
+                           .arg(run.ordinal)
+                           .arg(statement.front().trimmed(), message);
         try {
             AppendLogLines(run.scriptFile + QStringLiteral(".log"), QStringList(statement) << message);
         } catch (const EInOutError &logError) {
@@ -377,17 +379,33 @@ void SqlScript::noteReportDate(const SqlScriptParameter &parameter)
 QString SqlScript::parameterValue(const SqlScriptParameter &parameter, const QString &placeholder) const
 {
     const QString type = dataTypeOf(parameter);
-    if (type == QLatin1String("D") || type == QLatin1String("S")) {
-        const QString quoted = QLatin1Char('\'') + SqlEscape(parameter.value) + QLatin1Char('\'');
-        if (type == QLatin1String("D") &&
-            m_inputs.rpeDriver.contains(QLatin1String("ORACLE"), Qt::CaseInsensitive))
+    const QString field = fieldName(parameter, placeholder);
+    const QString value = parameter.value.trimmed();
+    if (type == QLatin1String("D")) {
+        // An empty or impossible date would reach the database as a text it
+        // cannot read, or compare with nothing at all.
+        if (value.isEmpty())
+            throw EConvertError(QStringLiteral("Parameter %1 nima datuma.").arg(field));
+        const QDate date = Formats::readShortDate(value);
+        if (!date.isValid())
+            throw EConvertError(QStringLiteral("»%1« v parametru %2 ni veljaven datum.").arg(value, field));
+        const QString quoted =
+            QLatin1Char('\'') + date.toString(QStringLiteral("dd.MM.yyyy")) + QLatin1Char('\'');
+        if (m_inputs.rpeDriver.contains(QLatin1String("ORACLE"), Qt::CaseInsensitive))
             return QStringLiteral("TO_DATE(") + quoted + QStringLiteral(",'dd.mm.yyyy')");
         return quoted;
     }
-    if (!isPlainBareValue(parameter.value, type == QLatin1String("K")))
+    const bool text = type == QLatin1String("S") || type == QLatin1String("K");
+    if (text && !parameter.list)
+        return QLatin1Char('\'') + SqlEscape(parameter.value) + QLatin1Char('\'');
+    // Unquoted: numbers, or for a list of texts quoted literals, joined by
+    // commas. A name or anything else could change the statement.
+    if (value.isEmpty())
+        throw EConvertError(QStringLiteral("Parameter %1 nima vrednosti.").arg(field));
+    if (!ValueLexer::isLiteralList(value, true, text))
         throw EConvertError(
-            QStringLiteral("Neveljavna vrednost parametra %1: %2").arg(placeholder, parameter.value));
-    return parameter.value;
+            QStringLiteral("Neveljavna vrednost parametra %1: %2").arg(field, parameter.value));
+    return value;
 }
 
 QString SqlScript::expandMacros(const QList<Piece> &pieces)

@@ -34,10 +34,11 @@ public:
     // statements only make failed() true.
     QString RunSqlScript(const QString &scriptFile);
 
-    // Each placeholder replaced by its value: "D" and "S" quoted (dates as
-    // TO_DATE under an ORACLE driver), "K", "N" and "T" bare. Throws
-    // EConvertError for an unknown placeholder and for a bare value that is
-    // not a plain number or code list.
+    // Each placeholder replaced by its value: "D", "S" and "K" quoted (dates
+    // as TO_DATE under an ORACLE driver), "N" and "T" bare; a list of
+    // operator 6 bare as it is. Throws EConvertError, naming the parameter,
+    // for an unknown placeholder, an empty or impossible date, and a bare
+    // value that is not numbers (or for texts quoted literals) joined by commas.
     QString SubstituteSqlParameters(const QString &line);
     // For a line starting with "?": the line without it, or empty when a
     // placeholder has no parameter or an empty value.
@@ -53,7 +54,8 @@ public:
 
     // The report date after substitution; the window takes it back.
     const QString &reportDate() const { return m_inputs.reportDate; }
-    // Error texts of the last run's failing statements, each followed by two carriage returns.
+    // Error texts of the last run's failing statements, each as "Stavek n
+    // (first line): error" followed by two carriage returns.
     const QString &errorText() const { return m_errorText; }
     bool failed() const { return m_failed; }
     // Whether a run with failing statements ends with an error box (default true).

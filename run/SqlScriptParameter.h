@@ -12,4 +12,6 @@ struct SqlScriptParameter
     QString dataType;    // TIP_PODATKA: "D", "S", "N", "K", "T"; empty counts as "S"
     QString value;       // text as entered; dates "dd.mm.yyyy"
     QString secondValue; // the to-value of a range; only chooses the report date
+    QString caption{};   // NASLOV_PAR: names the field in an error; the placeholder when empty
+    bool list = false;   // operator 6: the value is a comma list of literals ('A', 'B' or 1, 2)
 };

@@ -137,7 +137,7 @@ void TestReportRun::fromTheCatalogueToPreviewAndMail()
         return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
     };
     QCOMPARE(read(SqlLogDir() + QStringLiteral("Formula.log")),
-             QStringLiteral("{REPORT_SQL.MST}='Ljubljana'\n and {REPORT_SQL.COMPUTER} = '%1'\n")
+             QStringLiteral("({REPORT_SQL.MST}='Ljubljana')\n and ({REPORT_SQL.COMPUTER} = '%1')\n")
                  .arg(m_data->ComputerName));
     QVERIFY(read(SqlLogDir() + QStringLiteral("Sql.log")).contains(QStringLiteral("REPORT_SQL")));
     QVERIFY(!read(SqlLogDir() + QStringLiteral("Knjiga.Sql")).isEmpty());

@@ -1,5 +1,6 @@
 #include "run/DpkCheckDigits.h"
 #include "run/SqlScript.h"
+#include "run/ValueLexer.h"
 #include "shell/DialogHook.h"
 #include "shell/Errors.h"
 #include "tests/support/TestProgramFolder.h"
@@ -31,6 +32,27 @@ SqlScriptInputs demoInputs()
         {QStringLiteral("{?KONTO}"), QStringLiteral("K"), QStringLiteral("7600-01"), {}},
         {QStringLiteral("{?BAD}"), QStringLiteral("N"), QStringLiteral("1 OR 1=1"), {}},
         {QStringLiteral("{?BADKONTO}"), QStringLiteral("K"), QStringLiteral("76--"), {}},
+        {QStringLiteral("{?PK}"), QStringLiteral("K"), QStringLiteral("KONTO"), {}, QStringLiteral("Konto")},
+        {QStringLiteral("{?VALUTE}"), QStringLiteral("K"), QStringLiteral("'EUR', 'USD'"), {}, {}, true},
+        {QStringLiteral("{?NAZIVI}"), QStringLiteral("S"), QStringLiteral("'O''Brien','X'"), {}, {}, true},
+        {QStringLiteral("{?VRINJENO}"),
+         QStringLiteral("K"),
+         QStringLiteral("'EUR') OR (1=1"),
+         {},
+         QStringLiteral("Valute"),
+         true},
+        {QStringLiteral("{?STOLPEC}"),
+         QStringLiteral("N"),
+         QStringLiteral("INTID"),
+         {},
+         QStringLiteral("Številka")},
+        {QStringLiteral("{?ZNESEK}"), QStringLiteral("N"), QStringLiteral("1000.5"), {}},
+        {QStringLiteral("{?PRAZEN}"), QStringLiteral("D"), QString(), {}, QStringLiteral("Datum od")},
+        {QStringLiteral("{?NAPACEN}"),
+         QStringLiteral("D"),
+         QStringLiteral("31.02.2020"),
+         {},
+         QStringLiteral("Datum do")},
     };
     return in;
 }
@@ -60,6 +82,10 @@ private slots:
     void statementBoundaries_data();
     void statementBoundaries();
     void badValuesFailOnlyTheirStatement();
+    void literalLists_data();
+    void literalLists();
+    void toDateNamesTheValue_data();
+    void toDateNamesTheValue();
     void internalFunction();
     void internalFunctionErrors_data();
     void internalFunctionErrors();
@@ -156,12 +182,40 @@ void TestSqlScript::substitution_data()
                                                            << ""
                                                            << "DAN <= {?DAN}"
                                                            << "DAN <= '01.11.2026'";
-    QTest::newRow("numbers and codes bare, every occurrence") << p << ora << ora << ""
-                                                              << "{?LETO} + {?Leto}, {?KONTO}"
-                                                              << "2026 + 2026, 7600-01";
+    QTest::newRow("numbers bare and codes quoted, every occurrence") << p << ora << ora << ""
+                                                                     << "{?LETO} + {?Leto}, {?KONTO}"
+                                                                     << "2026 + 2026, '7600-01'";
+    QTest::newRow("number with decimals bare") << p << ora << ora << ""
+                                               << "ZNS > {?ZNESEK}"
+                                               << "ZNS > 1000.5";
     QTest::newRow("number list of the in-list operator") << p << ora << ora << ""
                                                          << "IN ({?IDS})"
                                                          << "IN (10, 12,13)";
+    // The word would otherwise name the column and compare it with itself.
+    QTest::newRow("code that is a column name stays a text") << p << ora << ora << ""
+                                                             << "KONTO = {?PK}"
+                                                             << "KONTO = 'KONTO'";
+    QTest::newRow("code list of the in-list operator") << p << ora << ora << ""
+                                                       << "SFVLT IN ({?VALUTE})"
+                                                       << "SFVLT IN ('EUR', 'USD')";
+    QTest::newRow("text list with a doubled apostrophe") << p << ora << ora << ""
+                                                         << "NZV IN ({?NAZIVI})"
+                                                         << "NZV IN ('O''Brien','X')";
+    QTest::newRow("list that closes its bracket") << p << ora << ora << ""
+                                                  << "SFVLT IN ({?VRINJENO})"
+                                                  << "Neveljavna vrednost parametra »Valute«: 'EUR') OR (1=1";
+    QTest::newRow("number that is a column name") << p << ora << ora << ""
+                                                  << "INTID = {?STOLPEC}"
+                                                  << "Neveljavna vrednost parametra »Številka«: INTID";
+    QTest::newRow("empty number in a plain line") << p << ora << ora << ""
+                                                  << "SFOSB = {?SFOSB}"
+                                                  << "Parameter {?SFOSB} nima vrednosti.";
+    QTest::newRow("empty date in a plain line") << p << ora << ora << ""
+                                                << "DAN >= {?PRAZEN}"
+                                                << "Parameter »Datum od« nima datuma.";
+    QTest::newRow("impossible date") << p << ora << ora << ""
+                                     << "DAN <= {?NAPACEN}"
+                                     << "»31.02.2020« v parametru »Datum do« ni veljaven datum.";
     QTest::newRow("unclosed placeholder left as written") << p << ora << ora << ""
                                                           << "X = {?LETO"
                                                           << "X = {?LETO";
@@ -171,9 +225,9 @@ void TestSqlScript::substitution_data()
     QTest::newRow("number carrying SQL") << p << ora << ora << ""
                                          << "X = {?BAD}"
                                          << "Neveljavna vrednost parametra {?BAD}: 1 OR 1=1";
-    QTest::newRow("code carrying a comment start") << p << ora << ora << ""
-                                                   << "X = {?BADKONTO}"
-                                                   << "Neveljavna vrednost parametra {?BADKONTO}: 76--";
+    QTest::newRow("code carrying a comment start stays inside its quotes") << p << ora << ora << ""
+                                                                           << "X = {?BADKONTO}"
+                                                                           << "X = '76--'";
 
     QTest::newRow("optional line with an empty value disappears") << o << ora << ora << ""
                                                                   << "?AND SFOSB = {?SFOSB}"
@@ -184,6 +238,9 @@ void TestSqlScript::substitution_data()
     QTest::newRow("optional line with an unknown placeholder disappears") << o << ora << ora << ""
                                                                           << "?AND X = {?NOPE}"
                                                                           << "";
+    QTest::newRow("optional line with an empty date disappears") << o << ora << ora << ""
+                                                                 << "?AND DAN >= {?PRAZEN}"
+                                                                 << "";
     QTest::newRow("one empty value of two drops the line") << o << ora << ora << ""
                                                            << "?A = {?LETO} AND B = {?SFOSB}"
                                                            << "";
@@ -298,7 +355,8 @@ void TestSqlScript::runScript()
     QCOMPARE(sqlScript.reportDate(), QStringLiteral("01.11.2026"));
 
     QVERIFY(sqlScript.failed());
-    QVERIFY(sqlScript.errorText().contains(QLatin1String("NO_SUCH_TABLE")));
+    QVERIFY(
+        sqlScript.errorText().startsWith(QLatin1String("Stavek 4 (INSERT INTO NO_SUCH_TABLE VALUES (1)): ")));
     QVERIFY(sqlScript.errorText().endsWith(QLatin1String("\r\r")));
     QCOMPARE(sqlScript.errorText().count(QLatin1String("\r\r")), 1);
     QCOMPARE(DialogHook::shown().size(), 1);
@@ -309,7 +367,9 @@ void TestSqlScript::runScript()
         m_folder->readFile(QStringLiteral("Report/test_prip.sql.log")).split(QLatin1Char('\n'));
     QCOMPARE(errorLog.size(), 4);
     QCOMPARE(errorLog.at(0), QStringLiteral("INSERT INTO NO_SUCH_TABLE VALUES (1)"));
-    QCOMPARE(errorLog.at(1) + QStringLiteral("\r\r"), sqlScript.errorText());
+    QCOMPARE(QStringLiteral("Stavek 4 (INSERT INTO NO_SUCH_TABLE VALUES (1)): ") + errorLog.at(1) +
+                 QStringLiteral("\r\r"),
+             sqlScript.errorText());
     QCOMPARE(errorLog.at(2), QString());
 
     // The run log: each statement's lines, then its duration; no failed statement.
@@ -381,14 +441,73 @@ void TestSqlScript::badValuesFailOnlyTheirStatement()
                                "DELETE FROM REPORT_SQL WHERE INTID = {?BAD};\n"
                                "INSERT INTO REPORT_SQL (COMPUTER, INTID) VALUES ('TEST-PC', 3);\n")));
     QCOMPARE(values(QStringLiteral("SELECT INTID FROM REPORT_SQL")), QStringList{"3"});
-    QCOMPARE(sqlScript.errorText(), QStringLiteral("Parameter {?NOPE} ne obstaja.\r\r"
-                                                   "Neveljavna vrednost parametra {?BAD}: 1 OR 1=1\r\r"));
+    QCOMPARE(
+        sqlScript.errorText(),
+        QStringLiteral("Stavek 1 (INSERT INTO REPORT_SQL (COMPUTER, INTID) VALUES ('TEST-PC', {?NOPE})): "
+                       "Parameter {?NOPE} ne obstaja.\r\r"
+                       "Stavek 2 (DELETE FROM REPORT_SQL WHERE INTID = {?BAD}): "
+                       "Neveljavna vrednost parametra {?BAD}: 1 OR 1=1\r\r"));
     QVERIFY(DialogHook::shown().isEmpty());
     // The log shows the line as written, with the placeholder.
     QVERIFY(
         m_folder->readFile(QStringLiteral("Report/test_prip.sql.log"))
             .startsWith(QLatin1String("INSERT INTO REPORT_SQL (COMPUTER, INTID) VALUES ('TEST-PC', {?NOPE})\n"
                                       "Parameter {?NOPE} ne obstaja.\n\n")));
+}
+
+void TestSqlScript::literalLists_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("numbers");
+    QTest::addColumn<bool>("texts");
+    QTest::addColumn<bool>("accepted");
+
+    QTest::newRow("numbers with signs and decimals") << " -1, 2.5 ,+3" << true << false << true;
+    QTest::newRow("texts with a doubled apostrophe") << "'O''Brien', ''" << false << true << true;
+    QTest::newRow("texts and numbers mixed") << "'A', 1" << true << true << true;
+    QTest::newRow("text where only numbers may stand") << "'A'" << true << false << false;
+    QTest::newRow("a name") << "KONTO" << true << true << false;
+    QTest::newRow("a number run into a name") << "1e5" << true << false << false;
+    QTest::newRow("comment after a number") << "1--" << true << false << false;
+    QTest::newRow("sign apart from its number") << "- 1" << true << false << false;
+    QTest::newRow("unclosed apostrophe") << "'A" << true << true << false;
+    QTest::newRow("double quotes name a column") << "\"A\"" << true << true << false;
+    QTest::newRow("empty item") << "1,,2" << true << false << false;
+    QTest::newRow("trailing comma") << "1," << true << false << false;
+    QTest::newRow("nothing") << "" << true << true << false;
+    QTest::newRow("closing bracket") << "'A') OR ('1'='1" << true << true << false;
+}
+
+void TestSqlScript::literalLists()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, numbers);
+    QFETCH(bool, texts);
+    QFETCH(bool, accepted);
+    QCOMPARE(ValueLexer::isLiteralList(text, numbers, texts), accepted);
+}
+
+void TestSqlScript::toDateNamesTheValue_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("impossible day") << "31.02.2020"
+                                    << "TO_DATE: '31.02.2020' ni veljaven datum v obliki 'dd.mm.yyyy'.";
+    QTest::newRow("empty") << ""
+                           << "TO_DATE: datum ni vpisan (pričakovana oblika 'dd.mm.yyyy').";
+}
+
+void TestSqlScript::toDateNamesTheValue()
+{
+    QFETCH(QString, value);
+    QFETCH(QString, message);
+    SqlScript sqlScript(demoInputs());
+    sqlScript.setShowErrors(false);
+    OVO_TRY(run(sqlScript, QStringLiteral("INSERT INTO REPORT_SQL (COMPUTER, DAN) VALUES ('TEST-PC', "
+                                          "TO_DATE('%1','dd.mm.yyyy'));")
+                               .arg(value)));
+    QVERIFY(sqlScript.failed());
+    QVERIFY2(sqlScript.errorText().contains(message), qPrintable(sqlScript.errorText()));
 }
 
 void TestSqlScript::internalFunction()

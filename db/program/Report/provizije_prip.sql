@@ -1,7 +1,8 @@
 -- Obračun provizij: the commission of every order executed in the period, by
 -- organisational unit. ZNS is the order value (base), NUM1 the rate in percent and
 -- NUM2 the commission: standard 0.50 %, reduced 0.30 %, at least 5.00 per order.
--- KONTO is the income account the commissions are booked to.
+-- KONTO is the income account the commissions are booked to; an account comes
+-- into the statement quoted.
 
 DELETE FROM REPORT_SQL WHERE COMPUTER = {?COMPUTER};
 
@@ -10,7 +11,7 @@ SELECT {?COMPUTER}, 10, N.IDNRC, P.IDPOG, P.SFOSB, P.SFORG, N.SFDJV, N.SFVP, P.S
        P.NZV || ', naročilo ' || N.STNRC || ' ' || S.KRT,
        N.DAN, N.LOT, N.GLVTCJ,
        CASE WHEN N.SFPRO = 'Z' THEN 0.30 ELSE 0.50 END,
-       N.SFBRK, N.SFGLVENT, '{?KONTO}'
+       N.SFBRK, N.SFGLVENT, {?KONTO}
 FROM NRC N
 JOIN POG P ON P.IDPOG = N.IDPOG
 JOIN SFVP S ON S.SFVP = N.SFVP
