@@ -28,6 +28,7 @@ const QHash<QString, QStringList> reportValues{
     {QStringLiteral("provizije_prip.sql"), {"DANOD=01.11.2026", "DANDO=10.12.2026", "KONTO=760000"}},
     {QStringLiteral("sklici_dpk_prip.sql"), {"DAN=01.12.2026"}},
     {QStringLiteral("stanje_portfelja_prip.sql"), {"IDPOG=1001", "DAN=30.11.2026"}},
+    {QStringLiteral("bruto_bilanca_prip.sql"), {"DAN=30.11.2026"}},
 };
 const QHash<int, QStringList> batchValues{
     {1, {"1013", "01.11.2026", "30.11.2026"}},
