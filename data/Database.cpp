@@ -30,15 +30,12 @@ int &connectionCounter()
     return counter;
 }
 
+// The server's own text says what went wrong; Qt's driver text ("Unable to
+// execute statement") only says that something did, and is the fallback.
 QString errorText(const QSqlError &error)
 {
-    QString text = error.databaseText().trimmed();
-    const QString driver = error.driverText().trimmed();
-    if (text.isEmpty())
-        return driver;
-    if (!driver.isEmpty() && !text.contains(driver))
-        text = driver + QLatin1String(": ") + text;
-    return text;
+    const QString text = error.databaseText().trimmed();
+    return text.isEmpty() ? error.driverText().trimmed() : text;
 }
 
 QString paramValue(const QStringList &params, const QString &key)
