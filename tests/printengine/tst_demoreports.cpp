@@ -3,6 +3,7 @@
 // the per-contract confirmation prints its orders and the unit's signatures.
 #include "run/SqlScript.h"
 #include "tests/printengine/RpeTestSupport.h"
+#include "tests/support/DemoRunValues.h"
 #include "tests/support/TestProgramFolder.h"
 
 #include <QDir>
@@ -15,27 +16,7 @@
 #include <cstring>
 
 namespace {
-const QString computer = QStringLiteral("PISARNA-01");
-
-// Values a user gives the visible parameters of each catalogue report's
-// script (placeholder name = value), and the contract and period of each
-// report kind of the unattended run.
-const QHash<QString, QStringList> reportValues{
-    {QStringLiteral("pogodbe_seznam_prip.sql"), {"DAN=01.11.2026"}},
-    {QStringLiteral("pogodba_kartica_prip.sql"), {"IDPOG=1011", "DANOD=01.11.2026", "DANDO=10.12.2026"}},
-    {QStringLiteral("partnerji_seznam_prip.sql"), {"UPORABNIK=ADMIN"}},
-    {QStringLiteral("konti_stanje_prip.sql"), {"LETO=2026", "MESEC=11", "IDOBD=251", "OBD=250"}},
-    {QStringLiteral("provizije_prip.sql"), {"DANOD=01.11.2026", "DANDO=10.12.2026", "KONTO=760000"}},
-    {QStringLiteral("sklici_dpk_prip.sql"), {"DAN=01.12.2026"}},
-    {QStringLiteral("stanje_portfelja_prip.sql"), {"IDPOG=1001", "DAN=30.11.2026"}},
-    {QStringLiteral("bruto_bilanca_prip.sql"), {"DAN=30.11.2026"}},
-};
-const QHash<int, QStringList> batchValues{
-    {1, {"1013", "01.11.2026", "30.11.2026"}},
-    {2, {"1013", "01.11.2026", "30.11.2026"}},
-    {3, {"1013", "01.01.2026", "31.12.2026"}},
-    {4, {"1017", "01.12.2026", "31.12.2026"}},
-};
+using DemoRunValues::computer;
 } // namespace
 
 class TestDemoReports : public QObject
@@ -144,36 +125,10 @@ void TestDemoReports::everyReportRuns()
 
 QList<SqlScriptParameter> TestDemoReports::scriptParameters(int report, int batchKind, const QString &script)
 {
-    QList<SqlScriptParameter> parameters;
-    if (batchKind > 0) {
-        const QStringList v = batchValues.value(batchKind);
-        for (const char *name : {"IDPOG", "POGODBA", "STRANKA"})
-            parameters << SqlScriptParameter{
-                QStringLiteral("{?%1}").arg(QLatin1String(name)), QStringLiteral("N"), v.at(0), {}};
-        for (const char *name : {"DANOD", "DAN", "DATUM", "DATUMOD"})
-            parameters << SqlScriptParameter{
-                QStringLiteral("{?%1}").arg(QLatin1String(name)), QStringLiteral("D"), v.at(1), {}};
-        for (const char *name : {"DANDO", "DATUMDO"})
-            parameters << SqlScriptParameter{
-                QStringLiteral("{?%1}").arg(QLatin1String(name)), QStringLiteral("D"), v.at(2), {}};
-    } else {
-        QHash<QString, QString> byName;
-        for (const QString &entry : reportValues.value(script))
-            byName.insert(entry.section(u'=', 0, 0), entry.section(u'=', 1));
-        QSqlQuery q = m_folder->openDatabase().execute(
-            QStringLiteral(
-                "SELECT POLJE, TIP_PODATKA FROM POROCILA_PAR WHERE ID_POROCILA = :R ORDER BY SORTIRANJE"),
-            {{QStringLiteral("R"), report}});
-        while (q.next()) {
-            const QString field = q.value(0).toString().trimmed();
-            const QString name =
-                field.startsWith(QLatin1String("{?")) ? field.mid(2, field.size() - 3).toUpper() : QString();
-            if (name != QLatin1String("COMPUTER"))
-                parameters << SqlScriptParameter{field, q.value(1).toString(), byName.value(name), {}};
-        }
-    }
-    parameters << SqlScriptParameter{QStringLiteral("{?COMPUTER}"), QStringLiteral("S"), computer, {}};
-    return parameters;
+    if (batchKind > 0)
+        return DemoRunValues::batchParameters(DemoRunValues::batchValues().value(batchKind));
+    return DemoRunValues::reportParameters(m_folder->openDatabase(), report,
+                                           DemoRunValues::reportValues().value(script));
 }
 
 void TestDemoReports::valuesShowWhole_data()

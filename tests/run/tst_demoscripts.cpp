@@ -1,4 +1,5 @@
 #include "run/SqlScript.h"
+#include "tests/support/DemoRunValues.h"
 #include "tests/support/TestProgramFolder.h"
 
 #include <QDir>
@@ -13,50 +14,8 @@
 // the SQL report and the scripts of the automatic preparation) on the demo
 // database, with parameter values a user or the unattended run would give.
 namespace {
-const QString computer = QStringLiteral("PISARNA-01");
+using DemoRunValues::computer;
 const QString otherComputer = QStringLiteral("RACUNOVODSTVO-02");
-
-// Values of the visible and hidden parameters, by placeholder name; the
-// computer name is always given. A parameter without a value stays empty, as
-// a cleared input, so optional lines using it disappear.
-const QHash<QString, QStringList> reportValues{
-    {QStringLiteral("pogodbe_seznam_prip.sql"), {"DAN=01.11.2026"}},
-    {QStringLiteral("pogodba_kartica_prip.sql"), {"IDPOG=1011", "DANOD=01.11.2026", "DANDO=10.12.2026"}},
-    {QStringLiteral("partnerji_seznam_prip.sql"), {"UPORABNIK=ADMIN"}},
-    {QStringLiteral("konti_stanje_prip.sql"), {"LETO=2026", "MESEC=11", "IDOBD=251", "OBD=250"}},
-    {QStringLiteral("provizije_prip.sql"), {"DANOD=01.11.2026", "DANDO=10.12.2026", "KONTO=760000"}},
-    {QStringLiteral("odprte_postavke_prip.sql"), {}},
-    {QStringLiteral("sklici_dpk_prip.sql"), {"DAN=01.12.2026"}},
-    {QStringLiteral("promet_vp_prip.sql"), {}},
-    {QStringLiteral("stanje_portfelja_prip.sql"), {"IDPOG=1001", "DAN=30.11.2026"}},
-    {QStringLiteral("bruto_bilanca_prip.sql"), {"DAN=30.11.2026"}},
-    {QStringLiteral("partnerji.sql"), {"MST=Ljubljana"}},
-};
-
-// Contract, from and to date of the unattended runs, by report kind.
-const QHash<int, QStringList> batchValues{
-    {1, {"1013", "01.11.2026", "30.11.2026"}},
-    {2, {"1013", "01.11.2026", "30.11.2026"}},
-    {3, {"1013", "01.01.2026", "31.12.2026"}},
-    {4, {"1017", "01.12.2026", "31.12.2026"}},
-};
-
-// The parameters the unattended run adds for one contract.
-QList<SqlScriptParameter> batchParameters(const QStringList &values)
-{
-    QList<SqlScriptParameter> parameters;
-    for (const char *name : {"IDPOG", "POGODBA", "STRANKA"})
-        parameters << SqlScriptParameter{
-            QStringLiteral("{?%1}").arg(QLatin1String(name)), QStringLiteral("N"), values.at(0), {}};
-    for (const char *name : {"DANOD", "DAN", "DATUM", "DATUMOD", "DAN OD", "DAN_OD", "DATUM OD"})
-        parameters << SqlScriptParameter{
-            QStringLiteral("{?%1}").arg(QLatin1String(name)), QStringLiteral("D"), values.at(1), {}};
-    for (const char *name : {"DANDO", "DATUMDO", "DATUM DO", "DAN DO", "DAN_DO"})
-        parameters << SqlScriptParameter{
-            QStringLiteral("{?%1}").arg(QLatin1String(name)), QStringLiteral("D"), values.at(2), {}};
-    parameters << SqlScriptParameter{QStringLiteral("{?COMPUTER}"), QStringLiteral("S"), computer, {}};
-    return parameters;
-}
 } // namespace
 
 class TestDemoScripts : public QObject
@@ -71,8 +30,6 @@ private slots:
     void rateListOpensOnADayWithRates();
 
 private:
-    // The report's parameter rows as the run window hands them to the script.
-    QList<SqlScriptParameter> reportParameters(int report, const QStringList &values);
     int count(const QString &sql);
 
     std::unique_ptr<TestProgramFolder> m_folder;
@@ -104,34 +61,6 @@ int TestDemoScripts::count(const QString &sql)
 {
     QSqlQuery q = m_folder->openDatabase().execute(sql, {{QStringLiteral("C"), computer}});
     return q.next() ? q.value(0).toInt() : -1;
-}
-
-QList<SqlScriptParameter> TestDemoScripts::reportParameters(int report, const QStringList &values)
-{
-    QHash<QString, QString> byName;
-    for (const QString &entry : values)
-        byName.insert(entry.section(QLatin1Char('='), 0, 0), entry.section(QLatin1Char('='), 1));
-    byName.insert(QStringLiteral("COMPUTER"), computer);
-
-    QList<SqlScriptParameter> parameters;
-    bool hasComputer = false;
-    QSqlQuery q = m_folder->openDatabase().execute(
-        QStringLiteral(
-            "SELECT POLJE, TIP_PODATKA FROM POROCILA_PAR WHERE ID_POROCILA = :R ORDER BY SORTIRANJE"),
-        {{QStringLiteral("R"), report}});
-    while (q.next()) {
-        const QString field = q.value(0).toString().trimmed();
-        QString name;
-        if (field.startsWith(QLatin1String("{?")) && field.endsWith(QLatin1Char('}')))
-            name = field.mid(2, field.size() - 3).toUpper();
-        hasComputer = hasComputer || name == QLatin1String("COMPUTER");
-        parameters << SqlScriptParameter{field, q.value(1).toString(), byName.value(name), {}};
-    }
-    // Report 13 has no computer parameter in the demo catalogue; its run would
-    // fail every statement of the script with "Parameter {?COMPUTER} ne obstaja.".
-    if (!hasComputer)
-        parameters << SqlScriptParameter{QStringLiteral("{?COMPUTER}"), QStringLiteral("S"), computer, {}};
-    return parameters;
 }
 
 void TestDemoScripts::scripts_data()
@@ -175,12 +104,12 @@ void TestDemoScripts::scripts()
     inputs.rpeDriver = QStringLiteral("ORACLE");
     inputs.computerName = computer;
     if (report > 0) {
-        QVERIFY2(reportValues.contains(script),
+        QVERIFY2(DemoRunValues::reportValues().contains(script),
                  qPrintable(QStringLiteral("no parameter values for ") + script));
-        inputs.parameters = reportParameters(report, reportValues.value(script));
+        inputs.parameters = DemoRunValues::reportParameters(m_folder->openDatabase(), report, DemoRunValues::reportValues().value(script));
     } else {
-        QVERIFY2(batchValues.contains(batchKind), "no parameter values for the report kind");
-        inputs.parameters = batchParameters(batchValues.value(batchKind));
+        QVERIFY2(DemoRunValues::batchValues().contains(batchKind), "no parameter values for the report kind");
+        inputs.parameters = DemoRunValues::batchParameters(DemoRunValues::batchValues().value(batchKind));
     }
 
     SqlScript sqlScript(inputs);
