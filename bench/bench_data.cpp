@@ -35,7 +35,9 @@ int main(int argc, char *argv[])
     QTemporaryDir folder;
     QFile aliases(folder.filePath("Aliases.ini"));
     aliases.open(QIODevice::WriteOnly);
-    aliases.write(QStringLiteral("[LB]\nDRIVER=QSQLITE\nDATABASE=%1\n").arg(QFileInfo(argv[1]).absoluteFilePath()).toUtf8());
+    aliases.write(QStringLiteral("[LB]\nDRIVER=QSQLITE\nDATABASE=%1\n")
+                      .arg(QFileInfo(argv[1]).absoluteFilePath())
+                      .toUtf8());
     aliases.close();
     ProgramFolder::setPath(folder.path());
     try {
@@ -55,8 +57,8 @@ int main(int argc, char *argv[])
         for (; !q.eof(); q.next())
             sum += q.fieldByName("IDPOG")->asInteger();
         out << "read all contracts: " << q.recordCount() << " rows in " << ms << " ms, "
-            << qint64(q.recordCount()) * 1000 / ms << " rows/s, navigation " << timer.elapsed() - ms << " ms, peak "
-            << peakKb() / 1024 << " MB\n";
+            << qint64(q.recordCount()) * 1000 / ms << " rows/s, navigation " << timer.elapsed() - ms
+            << " ms, peak " << peakKb() / 1024 << " MB\n";
         q.close();
 
         constexpr int lookups = 5000;
@@ -70,7 +72,8 @@ int main(int argc, char *argv[])
             timer.restart();
             for (int i = 0; i < ids; ++i)
                 d.GetNewId(name);
-            out << "GetNewId(" << name << "): " << ids * 1000LL / std::max<qint64>(1, timer.elapsed()) << " per s\n";
+            out << "GetNewId(" << name << "): " << ids * 1000LL / std::max<qint64>(1, timer.elapsed())
+                << " per s\n";
         }
         (void)sum;
     } catch (const EError &e) {

@@ -44,7 +44,9 @@ int main(int argc, char *argv[])
     QTemporaryDir folder;
     QFile aliases(folder.filePath("Aliases.ini"));
     aliases.open(QIODevice::WriteOnly);
-    aliases.write(QStringLiteral("[LB]\nDRIVER=QSQLITE\nDATABASE=%1\n").arg(QFileInfo(argv[1]).absoluteFilePath()).toUtf8());
+    aliases.write(QStringLiteral("[LB]\nDRIVER=QSQLITE\nDATABASE=%1\n")
+                      .arg(QFileInfo(argv[1]).absoluteFilePath())
+                      .toUtf8());
     aliases.close();
     QDir().mkpath(folder.filePath("Report"));
     const QDir reports(QStringLiteral(OVO_SOURCE_DIR "/db/program/Report"));
@@ -77,8 +79,8 @@ int main(int argc, char *argv[])
         job->ExportOptions()->FileName = pdf;
         timer.restart();
         window.ExecuteReport();
-        out << "whole run with the script, to PDF: " << timer.elapsed() << " ms, " << QFileInfo(pdf).size() / 1024
-            << " KB, peak " << peakMb() << " MB\n";
+        out << "whole run with the script, to PDF: " << timer.elapsed() << " ms, "
+            << QFileInfo(pdf).size() / 1024 << " KB, peak " << peakMb() << " MB\n";
     } catch (const std::exception &e) {
         out << "error: " << QString::fromUtf8(e.what()) << "\n";
         return 1;

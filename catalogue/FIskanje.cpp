@@ -37,7 +37,8 @@ TFIskanje::TFIskanje(QWidget *parent) : QDialog(parent)
     connect(ui.NavFirst, &QToolButton::clicked, this, [this] { moveGrid(0); });
     connect(ui.NavPrior, &QToolButton::clicked, this,
             [this] { moveGrid(qMax(0, ui.DBGrid1->currentIndex().row() - 1)); });
-    connect(ui.NavNext, &QToolButton::clicked, this, [this] { moveGrid(ui.DBGrid1->currentIndex().row() + 1); });
+    connect(ui.NavNext, &QToolButton::clicked, this,
+            [this] { moveGrid(ui.DBGrid1->currentIndex().row() + 1); });
     connect(ui.NavLast, &QToolButton::clicked, this, [this] { moveGrid(Query.recordCount() - 1); });
 }
 

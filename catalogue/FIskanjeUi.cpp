@@ -11,8 +11,8 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QToolButton>
-#include <QValidator>
 #include <QVBoxLayout>
+#include <QValidator>
 
 namespace {
 

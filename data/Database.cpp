@@ -60,9 +60,12 @@ QVariant bindable(const QVariant &value, bool embedded)
     if (!embedded || value.isNull())
         return value;
     switch (value.metaType().id()) {
-    case QMetaType::QDate: return DateText::fromDate(value.toDate());
-    case QMetaType::QDateTime: return DateText::fromDateTime(value.toDateTime());
-    default: return value;
+    case QMetaType::QDate:
+        return DateText::fromDate(value.toDate());
+    case QMetaType::QDateTime:
+        return DateText::fromDateTime(value.toDateTime());
+    default:
+        return value;
     }
 }
 } // namespace
@@ -132,7 +135,8 @@ void Database::createEmbedded(const QString &file)
 
 bool Database::connected() const
 {
-    return QSqlDatabase::contains(m_connectionName) && QSqlDatabase::database(m_connectionName, false).isOpen();
+    return QSqlDatabase::contains(m_connectionName) &&
+           QSqlDatabase::database(m_connectionName, false).isOpen();
 }
 
 QSqlDatabase Database::connection() const
@@ -148,7 +152,8 @@ void Database::open()
         return;
     const IniFile aliases(aliasFileName());
     if (!aliases.sectionExists(m_aliasName))
-        throw EDatabaseError(QStringLiteral("Neznan vzdevek podatkovne baze: %1 (%2)").arg(m_aliasName, aliasFileName()));
+        throw EDatabaseError(
+            QStringLiteral("Neznan vzdevek podatkovne baze: %1 (%2)").arg(m_aliasName, aliasFileName()));
     const QString driver = driverName();
     if (!QSqlDatabase::isDriverAvailable(driver))
         throw EDatabaseError(QStringLiteral("Gonilnik %1 ni na voljo.").arg(driver));
@@ -167,7 +172,8 @@ void Database::open()
         if (QFileInfo(name).size() == 0)
             throw EDatabaseError(QStringLiteral("Datoteka podatkovne baze je prazna: %1").arg(name));
         if (!options.contains(QLatin1String("QSQLITE_BUSY_TIMEOUT")))
-            options += (options.isEmpty() ? QString() : QStringLiteral(";")) + QStringLiteral("QSQLITE_BUSY_TIMEOUT=30000");
+            options += (options.isEmpty() ? QString() : QStringLiteral(";")) +
+                       QStringLiteral("QSQLITE_BUSY_TIMEOUT=30000");
     }
 
     QSqlDatabase db = QSqlDatabase::addDatabase(driver, m_connectionName);
@@ -243,7 +249,8 @@ qint64 Database::nextSequenceValue(const QString &name)
 {
     if (!embedded()) {
         QSqlQuery q(connection());
-        const QString sql = QStringLiteral("SELECT nextval('%1')").arg(QString(name).replace(QLatin1Char('\''), QLatin1String("''")));
+        const QString sql = QStringLiteral("SELECT nextval('%1')")
+                                .arg(QString(name).replace(QLatin1Char('\''), QLatin1String("''")));
         if (!q.exec(sql) || !q.next())
             throw EDatabaseError(errorText(q.lastError()));
         return q.value(0).toLongLong();
@@ -265,8 +272,8 @@ QSqlQuery Database::execute(const QString &sql, const DbParams &params)
 {
     QSqlDatabase db = connection();
     const bool embeddedDb = embedded();
-    const SqlRewriter::Result rewritten =
-        SqlRewriter::rewrite(sql, embeddedDb, [this](const QString &sequence) { return nextSequenceValue(sequence); });
+    const SqlRewriter::Result rewritten = SqlRewriter::rewrite(
+        sql, embeddedDb, [this](const QString &sequence) { return nextSequenceValue(sequence); });
     QSqlQuery q(db);
     q.setForwardOnly(true);
     if (!q.prepare(rewritten.text))

@@ -58,8 +58,8 @@ QList<Item> compile(const QString &format)
         const char *text;
         Element element;
     } names[] = {{"yyyy", Element::Year4}, {"hh24", Element::Hour24}, {"hh12", Element::Hour12},
-                 {"yy", Element::Year2},   {"mm", Element::Month},     {"dd", Element::Day},
-                 {"hh", Element::Hour12},  {"mi", Element::Minute},    {"ss", Element::Second}};
+                 {"yy", Element::Year2},   {"mm", Element::Month},    {"dd", Element::Day},
+                 {"hh", Element::Hour12},  {"mi", Element::Minute},   {"ss", Element::Second}};
     QList<Item> items;
     const QString f = format.toLower();
     for (qsizetype i = 0; i < f.size();) {
@@ -102,15 +102,30 @@ QDateTime parseWithFormat(const QString &rawText, const QString &format)
         const int value = text.mid(pos, end - pos).toInt();
         pos = end;
         switch (item.element) {
-        case Element::Year4: year = value; break;
-        case Element::Year2: year = 2000 + value; break;
-        case Element::Month: month = value; break;
-        case Element::Day: day = value; break;
+        case Element::Year4:
+            year = value;
+            break;
+        case Element::Year2:
+            year = 2000 + value;
+            break;
+        case Element::Month:
+            month = value;
+            break;
+        case Element::Day:
+            day = value;
+            break;
         case Element::Hour24:
-        case Element::Hour12: hour = value; break;
-        case Element::Minute: minute = value; break;
-        case Element::Second: second = value; break;
-        case Element::Separator: break;
+        case Element::Hour12:
+            hour = value;
+            break;
+        case Element::Minute:
+            minute = value;
+            break;
+        case Element::Second:
+            second = value;
+            break;
+        case Element::Separator:
+            break;
         }
     }
     if (pos != text.size())
@@ -130,15 +145,33 @@ QString formatWithModel(const QDateTime &value, const QString &format)
     const auto two = [](int v) { return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')); };
     for (const Item &item : compile(format)) {
         switch (item.element) {
-        case Element::Year4: out += QStringLiteral("%1").arg(value.date().year(), 4, 10, QLatin1Char('0')); break;
-        case Element::Year2: out += two(value.date().year() % 100); break;
-        case Element::Month: out += two(value.date().month()); break;
-        case Element::Day: out += two(value.date().day()); break;
-        case Element::Hour24: out += two(value.time().hour()); break;
-        case Element::Hour12: out += two(value.time().hour() % 12 == 0 ? 12 : value.time().hour() % 12); break;
-        case Element::Minute: out += two(value.time().minute()); break;
-        case Element::Second: out += two(value.time().second()); break;
-        case Element::Separator: out += item.separator; break;
+        case Element::Year4:
+            out += QStringLiteral("%1").arg(value.date().year(), 4, 10, QLatin1Char('0'));
+            break;
+        case Element::Year2:
+            out += two(value.date().year() % 100);
+            break;
+        case Element::Month:
+            out += two(value.date().month());
+            break;
+        case Element::Day:
+            out += two(value.date().day());
+            break;
+        case Element::Hour24:
+            out += two(value.time().hour());
+            break;
+        case Element::Hour12:
+            out += two(value.time().hour() % 12 == 0 ? 12 : value.time().hour() % 12);
+            break;
+        case Element::Minute:
+            out += two(value.time().minute());
+            break;
+        case Element::Second:
+            out += two(value.time().second());
+            break;
+        case Element::Separator:
+            out += item.separator;
+            break;
         }
     }
     return out;

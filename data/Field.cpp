@@ -8,18 +8,30 @@
 QString fieldTypeName(FieldType type)
 {
     switch (type) {
-    case FieldType::Unknown: return QStringLiteral("Unknown");
-    case FieldType::String: return QStringLiteral("String");
-    case FieldType::FixedChar: return QStringLiteral("FixedChar");
-    case FieldType::Memo: return QStringLiteral("Memo");
-    case FieldType::Integer: return QStringLiteral("Integer");
-    case FieldType::LargeInt: return QStringLiteral("LargeInt");
-    case FieldType::Float: return QStringLiteral("Float");
-    case FieldType::Date: return QStringLiteral("Date");
-    case FieldType::DateTime: return QStringLiteral("DateTime");
-    case FieldType::Time: return QStringLiteral("Time");
-    case FieldType::Boolean: return QStringLiteral("Boolean");
-    case FieldType::Blob: return QStringLiteral("Blob");
+    case FieldType::Unknown:
+        return QStringLiteral("Unknown");
+    case FieldType::String:
+        return QStringLiteral("String");
+    case FieldType::FixedChar:
+        return QStringLiteral("FixedChar");
+    case FieldType::Memo:
+        return QStringLiteral("Memo");
+    case FieldType::Integer:
+        return QStringLiteral("Integer");
+    case FieldType::LargeInt:
+        return QStringLiteral("LargeInt");
+    case FieldType::Float:
+        return QStringLiteral("Float");
+    case FieldType::Date:
+        return QStringLiteral("Date");
+    case FieldType::DateTime:
+        return QStringLiteral("DateTime");
+    case FieldType::Time:
+        return QStringLiteral("Time");
+    case FieldType::Boolean:
+        return QStringLiteral("Boolean");
+    case FieldType::Blob:
+        return QStringLiteral("Blob");
     }
     return QString();
 }
@@ -81,9 +93,10 @@ QVariant Field::convert(const QVariant &raw, FieldType type, const QString &fiel
         return QVariant(v);
     }
     case FieldType::Float: {
-        const double v = raw.metaType().id() == QMetaType::QString
-                             ? raw.toString().trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok)
-                             : raw.toDouble(&ok);
+        const double v =
+            raw.metaType().id() == QMetaType::QString
+                ? raw.toString().trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok)
+                : raw.toDouble(&ok);
         if (!ok)
             throw fail();
         return QVariant(v);
@@ -102,22 +115,26 @@ QVariant Field::convert(const QVariant &raw, FieldType type, const QString &fiel
         return type == FieldType::Date ? QVariant(v.date()) : QVariant(v);
     }
     case FieldType::Time: {
-        QTime t = raw.metaType().id() == QMetaType::QTime ? raw.toTime()
-                                                            : QTime::fromString(raw.toString().trimmed(), QStringLiteral("HH:mm:ss"));
+        QTime t = raw.metaType().id() == QMetaType::QTime
+                      ? raw.toTime()
+                      : QTime::fromString(raw.toString().trimmed(), QStringLiteral("HH:mm:ss"));
         if (!t.isValid())
             throw fail();
         return QVariant(t);
     }
     case FieldType::Boolean: {
         const QString text = raw.toString().trimmed().toUpper();
-        return QVariant(text == QLatin1String("1") || text == QLatin1String("TRUE") || text == QLatin1String("T") ||
-                        text == QLatin1String("Y") || text == QLatin1String("D"));
+        return QVariant(text == QLatin1String("1") || text == QLatin1String("TRUE") ||
+                        text == QLatin1String("T") || text == QLatin1String("Y") ||
+                        text == QLatin1String("D"));
     }
-    case FieldType::Blob: return QVariant(raw.toByteArray());
+    case FieldType::Blob:
+        return QVariant(raw.toByteArray());
     case FieldType::String:
     case FieldType::FixedChar:
     case FieldType::Memo:
-    case FieldType::Unknown: break;
+    case FieldType::Unknown:
+        break;
     }
     if (raw.metaType().id() == QMetaType::Double)
         return QVariant(Formats::floatToText(raw.toDouble()).replace(QLatin1Char(','), QLatin1Char('.')));
@@ -145,12 +162,18 @@ QString Field::asString() const
     if (v.isNull())
         return QString();
     switch (m_type) {
-    case FieldType::Float: return Formats::floatToText(v.toDouble());
-    case FieldType::Date: return Formats::shortDate(v.toDate());
-    case FieldType::DateTime: return Formats::dateTimeToText(v.toDateTime());
-    case FieldType::Time: return v.toTime().toString(QStringLiteral("H:mm:ss"));
-    case FieldType::Boolean: return v.toBool() ? QStringLiteral("True") : QStringLiteral("False");
-    default: return v.toString();
+    case FieldType::Float:
+        return Formats::floatToText(v.toDouble());
+    case FieldType::Date:
+        return Formats::shortDate(v.toDate());
+    case FieldType::DateTime:
+        return Formats::dateTimeToText(v.toDateTime());
+    case FieldType::Time:
+        return v.toTime().toString(QStringLiteral("H:mm:ss"));
+    case FieldType::Boolean:
+        return v.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+    default:
+        return v.toString();
     }
 }
 
@@ -203,6 +226,7 @@ QString Field::displayText() const
 void Field::setValue(const QVariant &value)
 {
     if (!m_dataSet || !m_dataSet->inserting())
-        throw EDatabaseError(QStringLiteral("Polja %1 ni mogoče spreminjati: zapis ni v urejanju.").arg(m_fieldName));
+        throw EDatabaseError(
+            QStringLiteral("Polja %1 ni mogoče spreminjati: zapis ni v urejanju.").arg(m_fieldName));
     m_dataSet->setCurrentValue(m_column, value);
 }

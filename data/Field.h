@@ -6,7 +6,20 @@
 
 class DataSet;
 
-enum class FieldType { Unknown, String, FixedChar, Memo, Integer, LargeInt, Float, Date, DateTime, Time, Boolean, Blob };
+enum class FieldType {
+    Unknown,
+    String,
+    FixedChar,
+    Memo,
+    Integer,
+    LargeInt,
+    Float,
+    Date,
+    DateTime,
+    Time,
+    Boolean,
+    Blob
+};
 
 QString fieldTypeName(FieldType type);
 

@@ -109,8 +109,10 @@ QStringList TLangQuery::insertLines() const
     }
     const bool lastQuoted = m_assignments.last().Quoted == 1;
     return {QStringLiteral("Insert into ") + m_tables + QLatin1Char(' '),
-            QStringLiteral("   (") + names.join(QStringLiteral(", ")) + QLatin1Char(')'), QStringLiteral("values "),
-            QLatin1Char('(') + values.join(QStringLiteral(", ")) + (lastQuoted ? QStringLiteral(")") : QStringLiteral(") "))};
+            QStringLiteral("   (") + names.join(QStringLiteral(", ")) + QLatin1Char(')'),
+            QStringLiteral("values "),
+            QLatin1Char('(') + values.join(QStringLiteral(", ")) +
+                (lastQuoted ? QStringLiteral(")") : QStringLiteral(") "))};
 }
 
 QStringList TLangQuery::updateLines() const

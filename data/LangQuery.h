@@ -73,7 +73,8 @@ private:
     void logStatement(const QStringList &lines, bool change) const;
     void execChange(const QStringList &lines);
 
-    QString m_columns, m_fromClause, m_tables, m_whereClause, m_groupByClause, m_havingClause, m_orderByClause;
+    QString m_columns, m_fromClause, m_tables, m_whereClause, m_groupByClause, m_havingClause,
+        m_orderByClause;
     TDBType m_dataType = TDBType::dtStandardSQL;
     QList<TFd> m_assignments;
     QStringList m_conditions;

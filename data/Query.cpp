@@ -25,7 +25,8 @@ FieldType typeFromDeclared(const QString &declared)
             return m.captured(1).toInt() > 9 ? FieldType::LargeInt : FieldType::Integer;
         return FieldType::Float;
     }
-    if (t.contains(QLatin1String("REAL")) || t.contains(QLatin1String("FLOA")) || t.contains(QLatin1String("DOUB")))
+    if (t.contains(QLatin1String("REAL")) || t.contains(QLatin1String("FLOA")) ||
+        t.contains(QLatin1String("DOUB")))
         return FieldType::Float;
     if (t.startsWith(QLatin1String("TIMESTAMP")) || t.startsWith(QLatin1String("DATETIME")))
         return FieldType::DateTime;
@@ -52,15 +53,23 @@ FieldType typeFromMeta(int metaType)
     case QMetaType::Short:
     case QMetaType::UShort:
     case QMetaType::LongLong:
-    case QMetaType::ULongLong: return FieldType::Integer;
+    case QMetaType::ULongLong:
+        return FieldType::Integer;
     case QMetaType::Double:
-    case QMetaType::Float: return FieldType::Float;
-    case QMetaType::QDate: return FieldType::Date;
-    case QMetaType::QDateTime: return FieldType::DateTime;
-    case QMetaType::QTime: return FieldType::Time;
-    case QMetaType::Bool: return FieldType::Boolean;
-    case QMetaType::QByteArray: return FieldType::Blob;
-    default: return FieldType::String;
+    case QMetaType::Float:
+        return FieldType::Float;
+    case QMetaType::QDate:
+        return FieldType::Date;
+    case QMetaType::QDateTime:
+        return FieldType::DateTime;
+    case QMetaType::QTime:
+        return FieldType::Time;
+    case QMetaType::Bool:
+        return FieldType::Boolean;
+    case QMetaType::QByteArray:
+        return FieldType::Blob;
+    default:
+        return FieldType::String;
     }
 }
 

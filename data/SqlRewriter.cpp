@@ -51,7 +51,8 @@ private:
 
 QString quoted(const QString &text)
 {
-    return QLatin1Char('\'') + QString(text).replace(QLatin1Char('\''), QLatin1String("''")) + QLatin1Char('\'');
+    return QLatin1Char('\'') + QString(text).replace(QLatin1Char('\''), QLatin1String("''")) +
+           QLatin1Char('\'');
 }
 
 // CREATE SEQUENCE name [START WITH n] [INCREMENT BY n] [other options ignored]
@@ -61,14 +62,16 @@ bool rewriteSequenceDdl(const QList<SqlToken> &tokens, QString &out)
     const qsizetype first = c.next(0);
     const qsizetype second = first < 0 ? -1 : c.next(first + 1);
     const bool create = c.wordAt(first, QLatin1StringView("CREATE"));
-    if (!(create || c.wordAt(first, QLatin1StringView("DROP"))) || !c.wordAt(second, QLatin1StringView("SEQUENCE")))
+    if (!(create || c.wordAt(first, QLatin1StringView("DROP"))) ||
+        !c.wordAt(second, QLatin1StringView("SEQUENCE")))
         return false;
     const qsizetype nameAt = c.next(second + 1);
     if (!c.nameAt(nameAt))
         throw EDatabaseError(QStringLiteral("Manjka ime sekvence."));
     const QString name = c.name(nameAt);
     if (!create) {
-        out = QStringLiteral("DELETE FROM %1 WHERE NAME = %2").arg(SqlRewriter::sequenceTable(), quoted(name));
+        out =
+            QStringLiteral("DELETE FROM %1 WHERE NAME = %2").arg(SqlRewriter::sequenceTable(), quoted(name));
         return true;
     }
     qint64 start = 1;
@@ -159,7 +162,8 @@ SqlRewriter::Result SqlRewriter::rewrite(const QString &sql, bool embedded, cons
             continue;
         }
         // NEXTVAL FOR seq
-        if (t.isWord(QLatin1StringView("NEXTVAL")) && c.wordAt(n1, QLatin1StringView("FOR")) && c.nameAt(n2)) {
+        if (t.isWord(QLatin1StringView("NEXTVAL")) && c.wordAt(n1, QLatin1StringView("FOR")) &&
+            c.nameAt(n2)) {
             out += sequenceValue(c.name(n2));
             i = n2;
             continue;

@@ -201,7 +201,8 @@ void lastDay(sqlite3_context *ctx, int, sqlite3_value **argv)
         return;
     }
     const QDate d = value.date();
-    resultText(ctx, DateText::fromDateTime(QDateTime(QDate(d.year(), d.month(), d.daysInMonth()), value.time())));
+    resultText(ctx,
+               DateText::fromDateTime(QDateTime(QDate(d.year(), d.month(), d.daysInMonth()), value.time())));
 }
 
 using Function = void (*)(sqlite3_context *, int, sqlite3_value **);
@@ -216,15 +217,15 @@ bool SqliteFunctions::install(sqlite3 *db)
         Function function;
         bool deterministic;
     } functions[] = {
-        {"TO_DATE", 1, toDate, true},  {"TO_DATE", 2, toDate, true},     {"TO_CHAR", 1, toChar, true},
-        {"TO_CHAR", 2, toChar, true},  {"TO_NUMBER", 1, toNumber, true}, {"NVL", 2, nvl, true},
-        {"DECODE", -1, decode, true},  {"TRUNC", 1, trunc, true},        {"TRUNC", 2, trunc, true},
+        {"TO_DATE", 1, toDate, true},   {"TO_DATE", 2, toDate, true},       {"TO_CHAR", 1, toChar, true},
+        {"TO_CHAR", 2, toChar, true},   {"TO_NUMBER", 1, toNumber, true},   {"NVL", 2, nvl, true},
+        {"DECODE", -1, decode, true},   {"TRUNC", 1, trunc, true},          {"TRUNC", 2, trunc, true},
         {"SYSDATE", 0, sysdate, false}, {"ADD_MONTHS", 2, addMonths, true}, {"LAST_DAY", 1, lastDay, true},
     };
     for (const auto &f : functions) {
         const int flags = SQLITE_UTF8 | (f.deterministic ? SQLITE_DETERMINISTIC : 0);
-        if (sqlite3_create_function_v2(db, f.name, f.args, flags, nullptr, f.function, nullptr, nullptr, nullptr) !=
-            SQLITE_OK)
+        if (sqlite3_create_function_v2(db, f.name, f.args, flags, nullptr, f.function, nullptr, nullptr,
+                                       nullptr) != SQLITE_OK)
             return false;
     }
     return true;

@@ -51,8 +51,9 @@ void Table::post()
         params.append({marker, v});
     }
     Database *db = &Database::require(m_databaseName);
-    const QString sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                            .arg(m_tableName, names.join(QStringLiteral(", ")), markers.join(QStringLiteral(", ")));
+    const QString sql =
+        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+            .arg(m_tableName, names.join(QStringLiteral(", ")), markers.join(QStringLiteral(", ")));
     try {
         db->execute(sql, params);
     } catch (...) {

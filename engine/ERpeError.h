@@ -8,7 +8,8 @@ class ERpeError : public EError
 {
 public:
     ERpeError(int number, const QString &text)
-        : EError(QStringLiteral("Error:") + QString::number(number) + QLatin1Char(' ') + text), m_number(number)
+        : EError(QStringLiteral("Error:") + QString::number(number) + QLatin1Char(' ') + text),
+          m_number(number)
     {
     }
     QString className() const override { return QStringLiteral("ERpeError"); }

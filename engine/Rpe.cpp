@@ -2,8 +2,8 @@
 
 #include "engine/RpeDynamic.h"
 #include "engine/RpeLibraryFile.h"
-#include "engine/RpeMessageBox.h"
 #include "engine/RpeMdiHost.h"
+#include "engine/RpeMessageBox.h"
 #include "engine/RpeUtl.h"
 #include "shell/Abort.h"
 #include "shell/Logs.h"
@@ -11,9 +11,9 @@
 #include "shell/ShellOpen.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -57,36 +57,45 @@ QString digitsOnly(const QString &s)
 
 TRpe::TRpe(QObject *owner)
     : QObject(owner), m_Printer(std::make_unique<TRpePrinter>(this)),
-      m_PrintOptions(std::make_unique<TRpePrintOptions>(this)), m_ExportOptions(std::make_unique<TRpeExportOptions>(this)),
-      m_WindowZoom(std::make_unique<TRpeWindowZoom>(this)), m_WindowStyle(std::make_unique<TRpeWindowStyle>(this)),
+      m_PrintOptions(std::make_unique<TRpePrintOptions>(this)),
+      m_ExportOptions(std::make_unique<TRpeExportOptions>(this)),
+      m_WindowZoom(std::make_unique<TRpeWindowZoom>(this)),
+      m_WindowStyle(std::make_unique<TRpeWindowStyle>(this)),
       m_WindowSize(std::make_unique<TRpeWindowSize>(this)),
       m_WindowButtonBar(std::make_unique<TRpeWindowButtonBar>(this)),
-      m_WindowCursor(std::make_unique<TRpeWindowCursors>(this)), m_Margins(std::make_unique<TRpeMargins>(this)),
-      m_PrintDate(std::make_unique<TRpePrintDate>(this)), m_SummaryInfo(std::make_unique<TRpeSummaryInfo>(this)),
+      m_WindowCursor(std::make_unique<TRpeWindowCursors>(this)),
+      m_Margins(std::make_unique<TRpeMargins>(this)), m_PrintDate(std::make_unique<TRpePrintDate>(this)),
+      m_SummaryInfo(std::make_unique<TRpeSummaryInfo>(this)),
       m_ReportOptions(std::make_unique<TRpeReportOptions>(this)),
-      m_GlobalOptions(std::make_unique<TRpeGlobalOptions>(this)), m_Selection(std::make_unique<TRpeSelection>(this)),
+      m_GlobalOptions(std::make_unique<TRpeGlobalOptions>(this)),
+      m_Selection(std::make_unique<TRpeSelection>(this)),
       m_GroupSelection(std::make_unique<TRpeGroupSelection>(this)), m_SQL(std::make_unique<TRpeSQL>(this)),
       m_Connect(std::make_unique<TRpeConnect>(this)), m_Subreports(std::make_unique<TRpeSubreports>(this)),
       m_Tables(std::make_unique<TRpeTables>(this)), m_SortFields(std::make_unique<TRpeSortFields>(this)),
-      m_GroupSortFields(std::make_unique<TRpeGroupSortFields>(this)), m_Groups(std::make_unique<TRpeGroups>(this)),
-      m_ParamFields(std::make_unique<TRpeParamFields>(this)), m_Formulas(std::make_unique<TRpeFormulas>(this)),
+      m_GroupSortFields(std::make_unique<TRpeGroupSortFields>(this)),
+      m_Groups(std::make_unique<TRpeGroups>(this)), m_ParamFields(std::make_unique<TRpeParamFields>(this)),
+      m_Formulas(std::make_unique<TRpeFormulas>(this)),
       m_SectionFormat(std::make_unique<TRpeSectionFormat>(this)),
-      m_AreaFormat(std::make_unique<TRpeAreaFormat>(this)), m_SectionFont(std::make_unique<TRpeSectionFont>(this)),
+      m_AreaFormat(std::make_unique<TRpeAreaFormat>(this)),
+      m_SectionFont(std::make_unique<TRpeSectionFont>(this)),
       m_SectionSize(std::make_unique<TRpeSectionSize>(this)),
       m_SQLExpressions(std::make_unique<TRpeSQLExpressions>(this)),
       m_StoredProcParams(std::make_unique<TRpeStoredProcParams>(this)),
-      m_LogOnInfo(std::make_unique<TRpeLogOnInfo>(this)), m_LogOnServer(std::make_unique<TRpeLogOnServer>(this)),
+      m_LogOnInfo(std::make_unique<TRpeLogOnInfo>(this)),
+      m_LogOnServer(std::make_unique<TRpeLogOnServer>(this)),
       m_SessionInfo(std::make_unique<TRpeSessionInfo>(this)), m_Lines(std::make_unique<TRpeLines>(this)),
       m_Boxes(std::make_unique<TRpeBoxes>(this)), m_Pictures(std::make_unique<TRpePictures>(this)),
-      m_TextObjects(std::make_unique<TRpeTextObjects>(this)), m_OleObjects(std::make_unique<TRpeOleObjects>(this)),
+      m_TextObjects(std::make_unique<TRpeTextObjects>(this)),
+      m_OleObjects(std::make_unique<TRpeOleObjects>(this)),
       m_CrossTabs(std::make_unique<TRpeCrossTabs>(this)), m_Maps(std::make_unique<TRpeMaps>(this)),
       m_OLAPCubes(std::make_unique<TRpeOLAPCubes>(this)),
       m_DatabaseFields(std::make_unique<TRpeDatabaseFields>(this)),
       m_SummaryFields(std::make_unique<TRpeSummaryFields>(this)),
       m_SpecialFields(std::make_unique<TRpeSpecialFields>(this)),
       m_GroupNameFields(std::make_unique<TRpeGroupNameFields>(this)),
-      m_RunningTotals(std::make_unique<TRpeRunningTotals>(this)), m_Graphs(std::make_unique<TRpeGraphs>(this)),
-      m_Pages(std::make_unique<TRpePages>(this)), m_Records(std::make_unique<TRpeRecords>(this))
+      m_RunningTotals(std::make_unique<TRpeRunningTotals>(this)),
+      m_Graphs(std::make_unique<TRpeGraphs>(this)), m_Pages(std::make_unique<TRpePages>(this)),
+      m_Records(std::make_unique<TRpeRecords>(this))
 {
     m_version = std::make_unique<TRpeVersion>(this);
     m_tempPath = RpeUtl::TempFolder();
@@ -708,9 +717,9 @@ bool TRpe::SendOutput()
             parent = m_mdiHost;
         }
         UseHandle();
-        ok = dyn::RpeOutputToWindow(m_jobNumber, title.constData(), position(size.Left()), position(size.Top()),
-                                    position(size.Width()), position(size.Height()), style,
-                                    static_cast<RpeWindowHandle>(parent)) != 0;
+        ok = dyn::RpeOutputToWindow(m_jobNumber, title.constData(), position(size.Left()),
+                                    position(size.Top()), position(size.Width()), position(size.Height()),
+                                    style, static_cast<RpeWindowHandle>(parent)) != 0;
         context = QStringLiteral("SendOutput <RpeOutputToWindow>");
         break;
     }
@@ -741,10 +750,11 @@ void TRpe::enableWindowEvents()
                 return int16_t(1);
         return int16_t(0);
     };
-    const bool buttons[] = {bool(wOnPrintBtnClick),    bool(wOnExportBtnClick),       bool(wOnFirstPageBtnClick),
-                            bool(wOnPreviousPageBtnClick), bool(wOnNextPageBtnClick), bool(wOnLastPageBtnClick),
-                            bool(wOnCancelBtnClick),   bool(wOnSearchBtnClick),       bool(wOnGroupTreeBtnClick),
-                            bool(wOnRefreshBtnClick)};
+    const bool buttons[] = {bool(wOnPrintBtnClick),     bool(wOnExportBtnClick),
+                            bool(wOnFirstPageBtnClick), bool(wOnPreviousPageBtnClick),
+                            bool(wOnNextPageBtnClick),  bool(wOnLastPageBtnClick),
+                            bool(wOnCancelBtnClick),    bool(wOnSearchBtnClick),
+                            bool(wOnGroupTreeBtnClick), bool(wOnRefreshBtnClick)};
     bool anyButton = false;
     for (bool b : buttons)
         anyButton = anyButton || b;
@@ -771,12 +781,13 @@ bool TRpe::Execute()
     if (m_busy)
         return false;
 
-    if (m_output == toExport && m_ExportOptions->PromptOnOverwrite && m_ExportOptions->FileType != ODBCTable &&
+    if (m_output == toExport && m_ExportOptions->PromptOnOverwrite &&
+        m_ExportOptions->FileType != ODBCTable &&
         (m_ExportOptions->Destination == toFile || m_ExportOptions->Destination == toApplication) &&
         QFileInfo::exists(m_ExportOptions->FileName)) {
-        const MsgResult answer =
-            RpeMessageBox(QStringLiteral("Export Warning"), QStringLiteral("Export FileName already exists.  Overwrite?"),
-                          MsgKind::Confirmation, MsgButton::OK | MsgButton::Cancel);
+        const MsgResult answer = RpeMessageBox(QStringLiteral("Export Warning"),
+                                               QStringLiteral("Export FileName already exists.  Overwrite?"),
+                                               MsgKind::Confirmation, MsgButton::OK | MsgButton::Cancel);
         if (answer != MsgResult::OK)
             return false;
     }
@@ -1048,7 +1059,8 @@ bool TRpe::dispatchEvent(int16_t eventId, void *param)
             return true;
         RpeStopEventInfo info;
         std::memcpy(&info, param, sizeof info);
-        wOnStopEvent(this, TRpeStartEventDestination(info.Destination), TRpeStopEventJobStatus(info.JobStatus), cancel);
+        wOnStopEvent(this, TRpeStartEventDestination(info.Destination),
+                     TRpeStopEventJobStatus(info.JobStatus), cancel);
         return !cancel;
     }
     case RPE_EVENT_SHOW_GROUP:
@@ -1062,8 +1074,8 @@ bool TRpe::dispatchEvent(int16_t eventId, void *param)
         if (show)
             wOnShowGroup(this, windowOf(info.WindowJob), info.GroupLevel, names, cancel);
         else
-            wOnDrillGroup(this, windowOf(info.WindowJob), info.GroupLevel, TRpeDrillDownType(info.DrillType), names,
-                          cancel);
+            wOnDrillGroup(this, windowOf(info.WindowJob), info.GroupLevel, TRpeDrillDownType(info.DrillType),
+                          names, cancel);
         return !cancel;
     }
     case RPE_EVENT_DRILL_ON_DETAIL: {
@@ -1094,8 +1106,8 @@ bool TRpe::dispatchEvent(int16_t eventId, void *param)
         mouse.x = info.X;
         mouse.y = info.Y;
         wOnMouseClick(this, windowOf(info.WindowJob), mouse, RpeUtl::DrillValueText(info.FieldValue),
-                      RpeUtl::FieldValueTypeOf(info.FieldType), RpeUtl::SectionName(info.SectionCode), info.ObjectHandle,
-                      cancel);
+                      RpeUtl::FieldValueTypeOf(info.FieldType), RpeUtl::SectionName(info.SectionCode),
+                      info.ObjectHandle, cancel);
         return !cancel;
     }
     case RPE_EVENT_DRILL_ON_HYPERLINK:
@@ -1140,20 +1152,31 @@ void TRpe::Clear()
     m_lastErrorNumber = 0;
     m_lastErrorString.clear();
     m_busy = false;
-    TRpePersistent *const subObjects[] = {
-        m_Printer.get(),         m_PrintOptions.get(),   m_ExportOptions.get(),    m_WindowZoom.get(),
-        m_WindowStyle.get(),     m_WindowSize.get(),     m_WindowButtonBar.get(),  m_WindowCursor.get(),
-        m_Margins.get(),         m_PrintDate.get(),      m_SummaryInfo.get(),      m_ReportOptions.get(),
-        m_GlobalOptions.get(),   m_Selection.get(),      m_GroupSelection.get(),   m_SQL.get(),
-        m_Connect.get(),         m_Subreports.get(),     m_Tables.get(),           m_SortFields.get(),
-        m_GroupSortFields.get(), m_Groups.get(),         m_ParamFields.get(),      m_Formulas.get(),
-        m_SectionFormat.get(),   m_AreaFormat.get(),     m_SectionFont.get(),      m_SectionSize.get(),
-        m_SQLExpressions.get(),  m_StoredProcParams.get(), m_LogOnInfo.get(),      m_LogOnServer.get(),
-        m_SessionInfo.get(),     m_Lines.get(),          m_Boxes.get(),            m_Pictures.get(),
-        m_TextObjects.get(),     m_OleObjects.get(),     m_CrossTabs.get(),        m_Maps.get(),
-        m_OLAPCubes.get(),       m_DatabaseFields.get(), m_SummaryFields.get(),    m_SpecialFields.get(),
-        m_GroupNameFields.get(), m_RunningTotals.get(),  m_Graphs.get(),           m_Pages.get(),
-        m_Records.get()};
+    TRpePersistent *const subObjects[] = {m_Printer.get(),         m_PrintOptions.get(),
+                                          m_ExportOptions.get(),   m_WindowZoom.get(),
+                                          m_WindowStyle.get(),     m_WindowSize.get(),
+                                          m_WindowButtonBar.get(), m_WindowCursor.get(),
+                                          m_Margins.get(),         m_PrintDate.get(),
+                                          m_SummaryInfo.get(),     m_ReportOptions.get(),
+                                          m_GlobalOptions.get(),   m_Selection.get(),
+                                          m_GroupSelection.get(),  m_SQL.get(),
+                                          m_Connect.get(),         m_Subreports.get(),
+                                          m_Tables.get(),          m_SortFields.get(),
+                                          m_GroupSortFields.get(), m_Groups.get(),
+                                          m_ParamFields.get(),     m_Formulas.get(),
+                                          m_SectionFormat.get(),   m_AreaFormat.get(),
+                                          m_SectionFont.get(),     m_SectionSize.get(),
+                                          m_SQLExpressions.get(),  m_StoredProcParams.get(),
+                                          m_LogOnInfo.get(),       m_LogOnServer.get(),
+                                          m_SessionInfo.get(),     m_Lines.get(),
+                                          m_Boxes.get(),           m_Pictures.get(),
+                                          m_TextObjects.get(),     m_OleObjects.get(),
+                                          m_CrossTabs.get(),       m_Maps.get(),
+                                          m_OLAPCubes.get(),       m_DatabaseFields.get(),
+                                          m_SummaryFields.get(),   m_SpecialFields.get(),
+                                          m_GroupNameFields.get(), m_RunningTotals.get(),
+                                          m_Graphs.get(),          m_Pages.get(),
+                                          m_Records.get()};
     for (TRpePersistent *sub : subObjects)
         sub->Clear();
 }
@@ -1164,32 +1187,58 @@ QString TRpe::componentErrorText(int number)
 {
     const QString lib = RpeLibraryFile::fileName();
     switch (number) {
-    case 100: return QStringLiteral("Error loading library: ") + lib;
-    case 101: return QStringLiteral("Error freeing library: ") + lib;
-    case 102: return lib + QStringLiteral(" is not loaded");
-    case 103: return QStringLiteral("Incompatible RPE version: requires 5.x.x.108 or higher");
-    case 104: return QStringLiteral("Failed to obtain Version Information from ") + lib;
-    case 105: return QStringLiteral("Failed to load function from ") + lib;
-    case 110: return QStringLiteral("Could not Allocate Memory for Internal Variables");
-    case 112: return QStringLiteral("No ReportName assigned");
-    case 114: return QStringLiteral("Report not found");
-    case 116: return QStringLiteral("Subscript out of range");
-    case 120: return QStringLiteral("Lookup item not found");
-    case 130: return QStringLiteral("Failed to Retrieve Error Message from Print Engine");
-    case 140: return QStringLiteral("Undefined Print Engine Error");
-    case 150: return QStringLiteral("Window event handler failed");
-    case 292: return QStringLiteral("Invalid Number Value");
-    case 293: return QStringLiteral("Invalid Currency Value");
-    case 294: return QStringLiteral("Invalid Boolean Value (Proper format: True/False)");
-    case 296: return QStringLiteral("Invalid Date Value (Proper format: YYYY,MM,DD)");
-    case 297: return QStringLiteral("Invalid String Value");
-    case 298: return QStringLiteral("Invalid DateTime Value (Proper format: YYYY,MM,DD HH:MM:SS)");
-    case 299: return QStringLiteral("Invalid Time Value (Proper format: HH:MM:SS)");
-    case 305: return QStringLiteral("Error converting string to ValueInfo");
-    case 322: return QStringLiteral("Invalid BDE Alias Name");
-    case 360: return QStringLiteral("Invalid Section Code or String");
-    case 372: return QStringLiteral("Error retrieving Report Sections");
-    default: return QString();
+    case 100:
+        return QStringLiteral("Error loading library: ") + lib;
+    case 101:
+        return QStringLiteral("Error freeing library: ") + lib;
+    case 102:
+        return lib + QStringLiteral(" is not loaded");
+    case 103:
+        return QStringLiteral("Incompatible RPE version: requires 5.x.x.108 or higher");
+    case 104:
+        return QStringLiteral("Failed to obtain Version Information from ") + lib;
+    case 105:
+        return QStringLiteral("Failed to load function from ") + lib;
+    case 110:
+        return QStringLiteral("Could not Allocate Memory for Internal Variables");
+    case 112:
+        return QStringLiteral("No ReportName assigned");
+    case 114:
+        return QStringLiteral("Report not found");
+    case 116:
+        return QStringLiteral("Subscript out of range");
+    case 120:
+        return QStringLiteral("Lookup item not found");
+    case 130:
+        return QStringLiteral("Failed to Retrieve Error Message from Print Engine");
+    case 140:
+        return QStringLiteral("Undefined Print Engine Error");
+    case 150:
+        return QStringLiteral("Window event handler failed");
+    case 292:
+        return QStringLiteral("Invalid Number Value");
+    case 293:
+        return QStringLiteral("Invalid Currency Value");
+    case 294:
+        return QStringLiteral("Invalid Boolean Value (Proper format: True/False)");
+    case 296:
+        return QStringLiteral("Invalid Date Value (Proper format: YYYY,MM,DD)");
+    case 297:
+        return QStringLiteral("Invalid String Value");
+    case 298:
+        return QStringLiteral("Invalid DateTime Value (Proper format: YYYY,MM,DD HH:MM:SS)");
+    case 299:
+        return QStringLiteral("Invalid Time Value (Proper format: HH:MM:SS)");
+    case 305:
+        return QStringLiteral("Error converting string to ValueInfo");
+    case 322:
+        return QStringLiteral("Invalid BDE Alias Name");
+    case 360:
+        return QStringLiteral("Invalid Section Code or String");
+    case 372:
+        return QStringLiteral("Error retrieving Report Sections");
+    default:
+        return QString();
     }
 }
 
@@ -1224,11 +1273,20 @@ void TRpe::loaderFailureAsComponentError(TRpeFailure &failure)
 {
     int number = 140;
     switch (dyn::RpeLastFailure()) {
-    case dyn::LoaderFailure::LoadLibrary: number = 100; break;
-    case dyn::LoaderFailure::FreeLibrary: number = 101; break;
-    case dyn::LoaderFailure::NotLoaded: number = 102; break;
-    case dyn::LoaderFailure::Function: number = 105; break;
-    default: break;
+    case dyn::LoaderFailure::LoadLibrary:
+        number = 100;
+        break;
+    case dyn::LoaderFailure::FreeLibrary:
+        number = 101;
+        break;
+    case dyn::LoaderFailure::NotLoaded:
+        number = 102;
+        break;
+    case dyn::LoaderFailure::Function:
+        number = 105;
+        break;
+    default:
+        break;
     }
     failure.component = true;
     failure.number = number;
@@ -1251,8 +1309,8 @@ TRpeErrorResult TRpe::HandleError(const TRpeFailure &given)
             m_lastErrorString += QStringLiteral(" - ") + failure.context;
         if (m_designing) {
             RpeMessageBox(QStringLiteral("Error"),
-                          QStringLiteral("Error: ") + QString::number(m_lastErrorNumber) + QStringLiteral("\r\n") +
-                              m_lastErrorString,
+                          QStringLiteral("Error: ") + QString::number(m_lastErrorNumber) +
+                              QStringLiteral("\r\n") + m_lastErrorString,
                           MsgKind::Error, MsgButton::OK);
             return errIgnore;
         }
@@ -1287,9 +1345,10 @@ TRpeErrorResult TRpe::HandleError(const TRpeFailure &given)
                 UseHandle();
                 const bool ok = dyn::RpeGetErrorText(job, &handle, &length) != 0;
                 const QString engineText = ok ? RpeText::take(handle) : QString();
-                text = engineText.isEmpty()
-                           ? componentErrorText(130)
-                           : RpeUtl::NormalizeLineBreaks(engineText + QStringLiteral("\r\n") + failure.context);
+                text =
+                    engineText.isEmpty()
+                        ? componentErrorText(130)
+                        : RpeUtl::NormalizeLineBreaks(engineText + QStringLiteral("\r\n") + failure.context);
             }
         }
         m_lastErrorString = text;
@@ -1297,8 +1356,8 @@ TRpeErrorResult TRpe::HandleError(const TRpeFailure &given)
             return errIgnore;
         if (m_designing) {
             RpeMessageBox(QStringLiteral("Warning"),
-                          QStringLiteral("Error: ") + QString::number(m_lastErrorNumber) + QStringLiteral("\r\n") +
-                              m_lastErrorString,
+                          QStringLiteral("Error: ") + QString::number(m_lastErrorNumber) +
+                              QStringLiteral("\r\n") + m_lastErrorString,
                           MsgKind::Warning, MsgButton::OK);
             return errIgnore;
         }

@@ -1,18 +1,18 @@
 #pragma once
 
 #include "engine/ERpeError.h"
-#include "engine/RpeFamilies.h"
 #include "engine/RpeExportOptions.h"
+#include "engine/RpeFamilies.h"
+#include "engine/RpeMdiHost.h"
 #include "engine/RpePrintOptions.h"
 #include "engine/RpePrinter.h"
+#include "engine/RpeTypes.h"
+#include "engine/RpeVersion.h"
 #include "engine/RpeWindowButtonBar.h"
 #include "engine/RpeWindowCursors.h"
 #include "engine/RpeWindowSize.h"
 #include "engine/RpeWindowStyle.h"
 #include "engine/RpeWindowZoom.h"
-#include "engine/RpeMdiHost.h"
-#include "engine/RpeTypes.h"
-#include "engine/RpeVersion.h"
 #include "printengine/rpe32.h"
 
 #include <QObject>
@@ -84,11 +84,14 @@ public:
     TRpeVersion *Version() const { return m_version.get(); }
 
     // ---- Sub-objects ----
-#define RPE_SUBOBJECT(Type, Name)                                                                                      \
-public:                                                                                                                \
-    Type *Name() const { return m_##Name.get(); }                                                                      \
-                                                                                                                       \
-private:                                                                                                               \
+#define RPE_SUBOBJECT(Type, Name)                                                                            \
+public:                                                                                                      \
+    Type *Name() const                                                                                       \
+    {                                                                                                        \
+        return m_##Name.get();                                                                               \
+    }                                                                                                        \
+                                                                                                             \
+private:                                                                                                     \
     std::unique_ptr<Type> m_##Name;
     RPE_SUBOBJECT(TRpePrinter, Printer)
     RPE_SUBOBJECT(TRpePrintOptions, PrintOptions)
@@ -143,16 +146,40 @@ private:                                                                        
 
 public:
     // ---- Run-time state ----
-    int16_t JobNumber() const { return m_jobNumber; }
+    int16_t JobNumber() const
+    {
+        return m_jobNumber;
+    }
     // Entry i of the job list as a number; 0 when absent or not numeric.
     int16_t PrintJobs(int i) const;
-    int PrintJobCount() const { return int(m_printJobs.size()); }
-    bool JobIsOpen() const { return m_jobNumber > 0; }
-    bool EngineOpen() const { return m_engineOpen; }
-    bool Busy() const { return m_busy; }
-    int LastErrorNumber() const { return m_lastErrorNumber; }
-    QString LastErrorString() const { return m_lastErrorString; }
-    void *LibraryHandle() const { return m_handle; }
+    int PrintJobCount() const
+    {
+        return int(m_printJobs.size());
+    }
+    bool JobIsOpen() const
+    {
+        return m_jobNumber > 0;
+    }
+    bool EngineOpen() const
+    {
+        return m_engineOpen;
+    }
+    bool Busy() const
+    {
+        return m_busy;
+    }
+    int LastErrorNumber() const
+    {
+        return m_lastErrorNumber;
+    }
+    QString LastErrorString() const
+    {
+        return m_lastErrorString;
+    }
+    void *LibraryHandle() const
+    {
+        return m_handle;
+    }
 
     // ---- Operations ----
     bool LoadEngine();
@@ -192,7 +219,10 @@ public:
     // Selects report i of the job list (0 = main), opening its job.
     void selectJob(int i);
     // The MDI child form the preview lives in, if one was made.
-    RpeMdiHost *mdiHost() const { return m_mdiHost; }
+    RpeMdiHost *mdiHost() const
+    {
+        return m_mdiHost;
+    }
     void freeMdiHost();
 
     // ---- Report-object lookups of the current job ----
@@ -227,20 +257,23 @@ public:
     std::function<void(TRpe *sender, int16_t job)> OnJobOpened;
     CancelNotify OnExecuteBegin, OnExecuteDoneSend;
     std::function<void(TRpe *sender, RpeDeviceMode &mode, bool &cancel)> OnPrinterSend;
-    std::function<void(TRpe *sender, int32_t &major, int32_t &minor, int32_t &release, int32_t &build)> OnGetVersion;
+    std::function<void(TRpe *sender, int32_t &major, int32_t &minor, int32_t &release, int32_t &build)>
+        OnGetVersion;
     std::function<void(TRpe *sender, int number, const QString &text, TRpeErrorResult &result)> OnError;
 
     // Preview-window events (with WindowEvents); Cancel stops the engine's action.
     using WindowNotify = std::function<void(TRpe *sender, RpeWindowHandle window, bool &cancel)>;
     WindowNotify wOnCloseWindow, wOnActivateWindow, wOnDeActivateWindow, wOnPrintBtnClick, wOnExportBtnClick,
-        wOnFirstPageBtnClick, wOnPreviousPageBtnClick, wOnNextPageBtnClick, wOnLastPageBtnClick, wOnCancelBtnClick,
-        wOnPrintSetupBtnClick, wOnRefreshBtnClick;
+        wOnFirstPageBtnClick, wOnPreviousPageBtnClick, wOnNextPageBtnClick, wOnLastPageBtnClick,
+        wOnCancelBtnClick, wOnPrintSetupBtnClick, wOnRefreshBtnClick;
     std::function<void(TRpe *sender, RpeWindowHandle window, int zoomLevel, bool &cancel)> wOnZoomLevelChange;
     std::function<void(TRpe *sender, RpeWindowHandle window, int viewIndex, bool &cancel)> wOnCloseBtnClick;
-    std::function<void(TRpe *sender, RpeWindowHandle window, QString &searchText, bool &cancel)> wOnSearchBtnClick;
-    std::function<void(TRpe *sender, RpeWindowHandle window, bool visible, bool &cancel)> wOnGroupTreeBtnClick;
-    std::function<void(TRpe *sender, bool &cancelled, uint32_t recordsRead, uint32_t recordsSelected, bool done,
-                       bool &cancel)>
+    std::function<void(TRpe *sender, RpeWindowHandle window, QString &searchText, bool &cancel)>
+        wOnSearchBtnClick;
+    std::function<void(TRpe *sender, RpeWindowHandle window, bool visible, bool &cancel)>
+        wOnGroupTreeBtnClick;
+    std::function<void(TRpe *sender, bool &cancelled, uint32_t recordsRead, uint32_t recordsSelected,
+                       bool done, bool &cancel)>
         wOnReadingRecords;
     std::function<void(TRpe *sender, TRpeStartEventDestination destination, bool &cancel)> wOnStartEvent;
     std::function<void(TRpe *sender, TRpeStartEventDestination destination, TRpeStopEventJobStatus status,
@@ -256,9 +289,9 @@ public:
     std::function<void(TRpe *sender, RpeWindowHandle window, int selectedFieldIndex, int fieldCount,
                        const QStringList &fieldNames, const QStringList &fieldValues, bool &cancel)>
         wOnDrillDetail;
-    std::function<void(TRpe *sender, RpeWindowHandle window, const TRpeMouseInfo &mouse, const QString &fieldValue,
-                       TRpeFieldValueType fieldType, const QString &sectionName, uint32_t objectHandle,
-                       bool &cancel)>
+    std::function<void(TRpe *sender, RpeWindowHandle window, const TRpeMouseInfo &mouse,
+                       const QString &fieldValue, TRpeFieldValueType fieldType, const QString &sectionName,
+                       uint32_t objectHandle, bool &cancel)>
         wOnMouseClick;
     std::function<void(TRpe *sender, RpeWindowHandle window, const QString &hyperlinkText, bool &cancel)>
         wOnDrillHyperLink;

@@ -86,8 +86,10 @@ void TRpeContainer::setNumber(int i)
 
 QString TRpeContainer::itemContext(const QString &operation, const char *entryPoint) const
 {
-    return QStringLiteral("%1[%2].%3 <%4>").arg(m_familyName).arg(m_number).arg(operation,
-                                                                                QString::fromLatin1(entryPoint));
+    return QStringLiteral("%1[%2].%3 <%4>")
+        .arg(m_familyName)
+        .arg(m_number)
+        .arg(operation, QString::fromLatin1(entryPoint));
 }
 
 QString TRpeContainer::indexContext(const char *entryPoint) const
@@ -294,16 +296,42 @@ void TRpe::ClearReportFamilies()
 {
     const QString name = m_reportName;
     m_reportName.clear();
-    TRpePersistent *const families[] = {
-        m_PrintDate.get(),       m_SummaryInfo.get(),     m_Graphs.get(),          m_SortFields.get(),
-        m_GroupSortFields.get(), m_Groups.get(),          m_Margins.get(),         m_ReportOptions.get(),
-        m_AreaFormat.get(),      m_SectionSize.get(),     m_SectionFont.get(),     m_SectionFormat.get(),
-        m_Selection.get(),       m_GroupSelection.get(),  m_SessionInfo.get(),     m_Connect.get(),
-        m_LogOnInfo.get(),       m_SQL.get(),             m_SQLExpressions.get(),  m_StoredProcParams.get(),
-        m_Tables.get(),          m_DatabaseFields.get(),  m_Formulas.get(),        m_SummaryFields.get(),
-        m_SpecialFields.get(),   m_GroupNameFields.get(), m_ParamFields.get(),     m_RunningTotals.get(),
-        m_TextObjects.get(),     m_Lines.get(),           m_Boxes.get(),           m_OleObjects.get(),
-        m_CrossTabs.get(),       m_Pictures.get(),        m_Maps.get(),            m_OLAPCubes.get()};
+    TRpePersistent *const families[] = {m_PrintDate.get(),
+                                        m_SummaryInfo.get(),
+                                        m_Graphs.get(),
+                                        m_SortFields.get(),
+                                        m_GroupSortFields.get(),
+                                        m_Groups.get(),
+                                        m_Margins.get(),
+                                        m_ReportOptions.get(),
+                                        m_AreaFormat.get(),
+                                        m_SectionSize.get(),
+                                        m_SectionFont.get(),
+                                        m_SectionFormat.get(),
+                                        m_Selection.get(),
+                                        m_GroupSelection.get(),
+                                        m_SessionInfo.get(),
+                                        m_Connect.get(),
+                                        m_LogOnInfo.get(),
+                                        m_SQL.get(),
+                                        m_SQLExpressions.get(),
+                                        m_StoredProcParams.get(),
+                                        m_Tables.get(),
+                                        m_DatabaseFields.get(),
+                                        m_Formulas.get(),
+                                        m_SummaryFields.get(),
+                                        m_SpecialFields.get(),
+                                        m_GroupNameFields.get(),
+                                        m_ParamFields.get(),
+                                        m_RunningTotals.get(),
+                                        m_TextObjects.get(),
+                                        m_Lines.get(),
+                                        m_Boxes.get(),
+                                        m_OleObjects.get(),
+                                        m_CrossTabs.get(),
+                                        m_Pictures.get(),
+                                        m_Maps.get(),
+                                        m_OLAPCubes.get()};
     for (TRpePersistent *family : families)
         family->Clear();
     m_reportName = name;

@@ -79,4 +79,3 @@ struct TRpeObjectItem
     int FieldLength = -1;
     void clear() { *this = TRpeObjectItem(); }
 };
-

@@ -79,8 +79,7 @@ bool gatePasses(Gate gate, QString &suffix)
 // Steps 1 to 4 of every wrapper: clear the last failure, make sure a library
 // is there, apply the version gate and look the entry point up. Null means
 // the failure has been reported and the wrapper returns its failure value.
-template <typename Function>
-Function *enter(const char *name, Gate gate, Enter mode)
+template <typename Function> Function *enter(const char *name, Gate gate, Enter mode)
 {
     RpeReportError(QString());
     if (!RpeHandle) {
@@ -201,8 +200,8 @@ void RpeReportError(const QString &text)
     if (!RpeShowErrors)
         return;
     const MsgResult answer = RpeMessageBox(QStringLiteral("Print Engine Error"),
-                                           RpeLastError + QStringLiteral("\nContinue anyway?"), MsgKind::Error,
-                                           MsgButton::OK | MsgButton::Cancel);
+                                           RpeLastError + QStringLiteral("\nContinue anyway?"),
+                                           MsgKind::Error, MsgButton::OK | MsgButton::Cancel);
     if (answer != MsgResult::OK)
         throw EAbort();
 }
@@ -252,7 +251,8 @@ RpeBool RpeOpenEngine()
 
 RpeBool RpeCloseEngine()
 {
-    auto *entryPoint = enter<decltype(::RpeCloseEngine)>("RpeCloseEngine", Gate::None, Enter::QuietWhenUnloaded);
+    auto *entryPoint =
+        enter<decltype(::RpeCloseEngine)>("RpeCloseEngine", Gate::None, Enter::QuietWhenUnloaded);
     if (!entryPoint)
         return 0;
     return entryPoint();
@@ -268,7 +268,8 @@ int16_t RpeOpenPrintJob(const char *reportFilePath)
 
 RpeBool RpeClosePrintJob(int16_t printJob)
 {
-    auto *entryPoint = enter<decltype(::RpeClosePrintJob)>("RpeClosePrintJob", Gate::None, Enter::QuietWhenUnloaded);
+    auto *entryPoint =
+        enter<decltype(::RpeClosePrintJob)>("RpeClosePrintJob", Gate::None, Enter::QuietWhenUnloaded);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob);
@@ -284,7 +285,8 @@ RpeBool RpeStartPrintJob(int16_t printJob, RpeBool waitUntilDone)
 
 RpeBool RpeIsPrintJobFinished(int16_t printJob)
 {
-    auto *entryPoint = enter<decltype(::RpeIsPrintJobFinished)>("RpeIsPrintJobFinished", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeIsPrintJobFinished)>("RpeIsPrintJobFinished", Gate::None, Enter::Normal);
     if (!entryPoint)
         return -1;
     return entryPoint(printJob);
@@ -325,7 +327,8 @@ RpeBool RpeGetErrorText(int16_t printJob, RpeTextHandle *textHandle, int16_t *te
 
 RpeBool RpeGetReportVersion(int16_t printJob, RpeReportVersionInfo *version)
 {
-    auto *entryPoint = enter<decltype(::RpeGetReportVersion)>("RpeGetReportVersion", Gate::Rpe8R2OrHigher, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetReportVersion)>("RpeGetReportVersion", Gate::Rpe8R2OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(version, 7);
@@ -334,7 +337,8 @@ RpeBool RpeGetReportVersion(int16_t printJob, RpeReportVersionInfo *version)
 
 RpeBool RpeGetReportOptions(int16_t printJob, RpeReportOptions *options)
 {
-    auto *entryPoint = enter<decltype(::RpeGetReportOptions)>("RpeGetReportOptions", Gate::Rpe7OrHigher, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetReportOptions)>("RpeGetReportOptions", Gate::Rpe7OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(options, reportOptionsSize());
@@ -343,7 +347,8 @@ RpeBool RpeGetReportOptions(int16_t printJob, RpeReportOptions *options)
 
 RpeBool RpeSetReportOptions(int16_t printJob, RpeReportOptions *options)
 {
-    auto *entryPoint = enter<decltype(::RpeSetReportOptions)>("RpeSetReportOptions", Gate::Rpe7OrHigher, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeSetReportOptions)>("RpeSetReportOptions", Gate::Rpe7OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(options, reportOptionsSize());
@@ -360,7 +365,8 @@ int16_t RpeOpenSubreport(int16_t parentJob, const char *subreportName)
 
 RpeBool RpeCloseSubreport(int16_t printJob)
 {
-    auto *entryPoint = enter<decltype(::RpeCloseSubreport)>("RpeCloseSubreport", Gate::None, Enter::QuietWhenUnloaded);
+    auto *entryPoint =
+        enter<decltype(::RpeCloseSubreport)>("RpeCloseSubreport", Gate::None, Enter::QuietWhenUnloaded);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob);
@@ -368,7 +374,8 @@ RpeBool RpeCloseSubreport(int16_t printJob)
 
 int16_t RpeGetNSubreportsInSection(int16_t printJob, int16_t sectionCode)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNSubreportsInSection)>("RpeGetNSubreportsInSection", Gate::None, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeGetNSubreportsInSection)>("RpeGetNSubreportsInSection", Gate::None,
+                                                                     Enter::Normal);
     if (!entryPoint)
         return -1;
     return entryPoint(printJob, sectionCode);
@@ -376,7 +383,8 @@ int16_t RpeGetNSubreportsInSection(int16_t printJob, int16_t sectionCode)
 
 RpeObjectHandle RpeGetNthSubreportInSection(int16_t printJob, int16_t sectionCode, int16_t subreportN)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNthSubreportInSection)>("RpeGetNthSubreportInSection", Gate::None, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeGetNthSubreportInSection)>("RpeGetNthSubreportInSection",
+                                                                      Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, sectionCode, subreportN);
@@ -384,7 +392,8 @@ RpeObjectHandle RpeGetNthSubreportInSection(int16_t printJob, int16_t sectionCod
 
 RpeBool RpeGetSubreportInfo(int16_t printJob, RpeObjectHandle subreportHandle, RpeSubreportInfo *info)
 {
-    auto *entryPoint = enter<decltype(::RpeGetSubreportInfo)>("RpeGetSubreportInfo", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetSubreportInfo)>("RpeGetSubreportInfo", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(info, byMajor(130, 134, 138));
@@ -393,7 +402,8 @@ RpeBool RpeGetSubreportInfo(int16_t printJob, RpeObjectHandle subreportHandle, R
 
 RpeBool RpeSetDialogParentWindow(int16_t printJob, RpeWindowHandle parentWindow)
 {
-    auto *entryPoint = enter<decltype(::RpeSetDialogParentWindow)>("RpeSetDialogParentWindow", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeSetDialogParentWindow)>("RpeSetDialogParentWindow", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, parentWindow);
@@ -401,7 +411,8 @@ RpeBool RpeSetDialogParentWindow(int16_t printJob, RpeWindowHandle parentWindow)
 
 RpeBool RpeEnableProgressDialog(int16_t printJob, RpeBool enable)
 {
-    auto *entryPoint = enter<decltype(::RpeEnableProgressDialog)>("RpeEnableProgressDialog", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeEnableProgressDialog)>("RpeEnableProgressDialog", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, enable);
@@ -409,7 +420,8 @@ RpeBool RpeEnableProgressDialog(int16_t printJob, RpeBool enable)
 
 RpeBool RpeGetAllowPromptDialog(int16_t printJob)
 {
-    auto *entryPoint = enter<decltype(::RpeGetAllowPromptDialog)>("RpeGetAllowPromptDialog", Gate::Rpe7OrHigher, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeGetAllowPromptDialog)>("RpeGetAllowPromptDialog",
+                                                                  Gate::Rpe7OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob);
@@ -417,7 +429,8 @@ RpeBool RpeGetAllowPromptDialog(int16_t printJob)
 
 RpeBool RpeSetAllowPromptDialog(int16_t printJob, RpeBool allow)
 {
-    auto *entryPoint = enter<decltype(::RpeSetAllowPromptDialog)>("RpeSetAllowPromptDialog", Gate::Rpe7OrHigher, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeSetAllowPromptDialog)>("RpeSetAllowPromptDialog",
+                                                                  Gate::Rpe7OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, allow);
@@ -447,17 +460,21 @@ int16_t RpeGetNGroups(int16_t printJob)
     return entryPoint(printJob);
 }
 
-RpeBool RpeGetGroupCondition(int16_t printJob, int16_t sectionCode, RpeTextHandle *conditionField, int16_t *conditionFieldLength, int16_t *condition, int16_t *sortDirection)
+RpeBool RpeGetGroupCondition(int16_t printJob, int16_t sectionCode, RpeTextHandle *conditionField,
+                             int16_t *conditionFieldLength, int16_t *condition, int16_t *sortDirection)
 {
-    auto *entryPoint = enter<decltype(::RpeGetGroupCondition)>("RpeGetGroupCondition", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetGroupCondition)>("RpeGetGroupCondition", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, sectionCode, conditionField, conditionFieldLength, condition, sortDirection);
 }
 
-RpeBool RpeSetGroupCondition(int16_t printJob, int16_t sectionCode, const char *conditionField, int16_t condition, int16_t sortDirection)
+RpeBool RpeSetGroupCondition(int16_t printJob, int16_t sectionCode, const char *conditionField,
+                             int16_t condition, int16_t sortDirection)
 {
-    auto *entryPoint = enter<decltype(::RpeSetGroupCondition)>("RpeSetGroupCondition", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeSetGroupCondition)>("RpeSetGroupCondition", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, sectionCode, conditionField, condition, sortDirection);
@@ -465,7 +482,8 @@ RpeBool RpeSetGroupCondition(int16_t printJob, int16_t sectionCode, const char *
 
 RpeBool RpeGetGroupOptions(int16_t printJob, int16_t groupN, RpeGroupOptions *options)
 {
-    auto *entryPoint = enter<decltype(::RpeGetGroupOptions)>("RpeGetGroupOptions", Gate::Rpe6OrHigher, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetGroupOptions)>("RpeGetGroupOptions", Gate::Rpe6OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(options, above(7, 2586, 2070));
@@ -474,7 +492,8 @@ RpeBool RpeGetGroupOptions(int16_t printJob, int16_t groupN, RpeGroupOptions *op
 
 RpeBool RpeSetGroupOptions(int16_t printJob, int16_t groupN, RpeGroupOptions *options)
 {
-    auto *entryPoint = enter<decltype(::RpeSetGroupOptions)>("RpeSetGroupOptions", Gate::Rpe6OrHigher, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeSetGroupOptions)>("RpeSetGroupOptions", Gate::Rpe6OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(options, above(7, 2586, 2070));
@@ -499,7 +518,8 @@ int16_t RpeGetSectionCode(int16_t printJob, int16_t sectionN)
 
 RpeBool RpeGetMinimumSectionHeight(int16_t printJob, int16_t sectionCode, int16_t *height)
 {
-    auto *entryPoint = enter<decltype(::RpeGetMinimumSectionHeight)>("RpeGetMinimumSectionHeight", Gate::None, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeGetMinimumSectionHeight)>("RpeGetMinimumSectionHeight", Gate::None,
+                                                                     Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, sectionCode, height);
@@ -507,7 +527,8 @@ RpeBool RpeGetMinimumSectionHeight(int16_t printJob, int16_t sectionCode, int16_
 
 RpeBool RpeSetMinimumSectionHeight(int16_t printJob, int16_t sectionCode, int16_t height)
 {
-    auto *entryPoint = enter<decltype(::RpeSetMinimumSectionHeight)>("RpeSetMinimumSectionHeight", Gate::None, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeSetMinimumSectionHeight)>("RpeSetMinimumSectionHeight", Gate::None,
+                                                                     Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, sectionCode, height);
@@ -515,7 +536,8 @@ RpeBool RpeSetMinimumSectionHeight(int16_t printJob, int16_t sectionCode, int16_
 
 RpeBool RpeGetSectionHeight(int16_t printJob, int16_t sectionCode, int16_t *height)
 {
-    auto *entryPoint = enter<decltype(::RpeGetSectionHeight)>("RpeGetSectionHeight", Gate::Rpe7OrHigher, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetSectionHeight)>("RpeGetSectionHeight", Gate::Rpe7OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, sectionCode, height);
@@ -523,7 +545,8 @@ RpeBool RpeGetSectionHeight(int16_t printJob, int16_t sectionCode, int16_t *heig
 
 RpeBool RpeSetSectionHeight(int16_t printJob, int16_t sectionCode, int16_t height)
 {
-    auto *entryPoint = enter<decltype(::RpeSetSectionHeight)>("RpeSetSectionHeight", Gate::Rpe7OrHigher, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeSetSectionHeight)>("RpeSetSectionHeight", Gate::Rpe7OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, sectionCode, height);
@@ -531,7 +554,8 @@ RpeBool RpeSetSectionHeight(int16_t printJob, int16_t sectionCode, int16_t heigh
 
 RpeBool RpeGetSectionFormat(int16_t printJob, int16_t sectionCode, RpeSectionOptions *options)
 {
-    auto *entryPoint = enter<decltype(::RpeGetSectionFormat)>("RpeGetSectionFormat", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetSectionFormat)>("RpeGetSectionFormat", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(options, above(7, 28, 26));
@@ -540,7 +564,8 @@ RpeBool RpeGetSectionFormat(int16_t printJob, int16_t sectionCode, RpeSectionOpt
 
 RpeBool RpeSetSectionFormat(int16_t printJob, int16_t sectionCode, RpeSectionOptions *options)
 {
-    auto *entryPoint = enter<decltype(::RpeSetSectionFormat)>("RpeSetSectionFormat", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeSetSectionFormat)>("RpeSetSectionFormat", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(options, above(7, 28, 26));
@@ -565,12 +590,15 @@ RpeBool RpeSetAreaFormat(int16_t printJob, int16_t areaCode, RpeSectionOptions *
     return entryPoint(printJob, areaCode, options);
 }
 
-RpeBool RpeSetFont(int16_t printJob, int16_t sectionCode, int16_t scopeCode, const char *faceName, int16_t fontFamily, int16_t fontPitch, int16_t charSet, int16_t pointSize, int16_t isItalic, int16_t isUnderlined, int16_t isStruckOut, int16_t weight)
+RpeBool RpeSetFont(int16_t printJob, int16_t sectionCode, int16_t scopeCode, const char *faceName,
+                   int16_t fontFamily, int16_t fontPitch, int16_t charSet, int16_t pointSize,
+                   int16_t isItalic, int16_t isUnderlined, int16_t isStruckOut, int16_t weight)
 {
     auto *entryPoint = enter<decltype(::RpeSetFont)>("RpeSetFont", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
-    return entryPoint(printJob, sectionCode, scopeCode, faceName, fontFamily, fontPitch, charSet, pointSize, isItalic, isUnderlined, isStruckOut, weight);
+    return entryPoint(printJob, sectionCode, scopeCode, faceName, fontFamily, fontPitch, charSet, pointSize,
+                      isItalic, isUnderlined, isStruckOut, weight);
 }
 
 RpeBool RpeGetGraphType(int16_t printJob, int16_t sectionN, int16_t graphN, int16_t *graphType)
@@ -591,7 +619,8 @@ RpeBool RpeSetGraphType(int16_t printJob, int16_t sectionN, int16_t graphN, int1
 
 RpeBool RpeGetGraphTypeInfo(int16_t printJob, int16_t sectionN, int16_t graphN, RpeGraphTypeInfo *info)
 {
-    auto *entryPoint = enter<decltype(::RpeGetGraphTypeInfo)>("RpeGetGraphTypeInfo", Gate::Rpe7OrHigher, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetGraphTypeInfo)>("RpeGetGraphTypeInfo", Gate::Rpe7OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(info, 6);
@@ -600,7 +629,8 @@ RpeBool RpeGetGraphTypeInfo(int16_t printJob, int16_t sectionN, int16_t graphN, 
 
 RpeBool RpeSetGraphTypeInfo(int16_t printJob, int16_t sectionN, int16_t graphN, RpeGraphTypeInfo *info)
 {
-    auto *entryPoint = enter<decltype(::RpeSetGraphTypeInfo)>("RpeSetGraphTypeInfo", Gate::Rpe7OrHigher, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeSetGraphTypeInfo)>("RpeSetGraphTypeInfo", Gate::Rpe7OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(info, 6);
@@ -625,34 +655,42 @@ RpeBool RpeSetGraphText(int16_t printJob, int16_t sectionN, int16_t graphN, RpeG
     return entryPoint(printJob, sectionN, graphN, text);
 }
 
-RpeBool RpeGetGraphTextInfo(int16_t printJob, int16_t sectionN, int16_t graphN, int16_t titleType, RpeTextHandle *title, int16_t *titleLength)
+RpeBool RpeGetGraphTextInfo(int16_t printJob, int16_t sectionN, int16_t graphN, int16_t titleType,
+                            RpeTextHandle *title, int16_t *titleLength)
 {
-    auto *entryPoint = enter<decltype(::RpeGetGraphTextInfo)>("RpeGetGraphTextInfo", Gate::Rpe7OrHigher, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetGraphTextInfo)>("RpeGetGraphTextInfo", Gate::Rpe7OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, sectionN, graphN, titleType, title, titleLength);
 }
 
-RpeBool RpeSetGraphTextInfo(int16_t printJob, int16_t sectionN, int16_t graphN, int16_t titleType, const char *title)
+RpeBool RpeSetGraphTextInfo(int16_t printJob, int16_t sectionN, int16_t graphN, int16_t titleType,
+                            const char *title)
 {
-    auto *entryPoint = enter<decltype(::RpeSetGraphTextInfo)>("RpeSetGraphTextInfo", Gate::Rpe7OrHigher, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeSetGraphTextInfo)>("RpeSetGraphTextInfo", Gate::Rpe7OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, sectionN, graphN, titleType, title);
 }
 
-RpeBool RpeGetGraphFontInfo(int16_t printJob, int16_t sectionN, int16_t graphN, int16_t titleFontType, RpeFontColorInfo *font)
+RpeBool RpeGetGraphFontInfo(int16_t printJob, int16_t sectionN, int16_t graphN, int16_t titleFontType,
+                            RpeFontColorInfo *font)
 {
-    auto *entryPoint = enter<decltype(::RpeGetGraphFontInfo)>("RpeGetGraphFontInfo", Gate::Rpe7OrHigher, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetGraphFontInfo)>("RpeGetGraphFontInfo", Gate::Rpe7OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(font, above(7, 88, 86));
     return entryPoint(printJob, sectionN, graphN, titleFontType, font);
 }
 
-RpeBool RpeSetGraphFontInfo(int16_t printJob, int16_t sectionN, int16_t graphN, int16_t titleFontType, RpeFontColorInfo *font)
+RpeBool RpeSetGraphFontInfo(int16_t printJob, int16_t sectionN, int16_t graphN, int16_t titleFontType,
+                            RpeFontColorInfo *font)
 {
-    auto *entryPoint = enter<decltype(::RpeSetGraphFontInfo)>("RpeSetGraphFontInfo", Gate::Rpe7OrHigher, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeSetGraphFontInfo)>("RpeSetGraphFontInfo", Gate::Rpe7OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(font, above(7, 88, 86));
@@ -679,7 +717,8 @@ RpeBool RpeSetGraphOptions(int16_t printJob, int16_t sectionN, int16_t graphN, R
 
 RpeBool RpeGetGraphOptionInfo(int16_t printJob, int16_t sectionN, int16_t graphN, RpeGraphOptionInfo *info)
 {
-    auto *entryPoint = enter<decltype(::RpeGetGraphOptionInfo)>("RpeGetGraphOptionInfo", Gate::Rpe7OrHigher, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetGraphOptionInfo)>("RpeGetGraphOptionInfo", Gate::Rpe7OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(info, above(7, 28, 26));
@@ -688,7 +727,8 @@ RpeBool RpeGetGraphOptionInfo(int16_t printJob, int16_t sectionN, int16_t graphN
 
 RpeBool RpeSetGraphOptionInfo(int16_t printJob, int16_t sectionN, int16_t graphN, RpeGraphOptionInfo *info)
 {
-    auto *entryPoint = enter<decltype(::RpeSetGraphOptionInfo)>("RpeSetGraphOptionInfo", Gate::Rpe7OrHigher, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeSetGraphOptionInfo)>("RpeSetGraphOptionInfo", Gate::Rpe7OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(info, above(7, 28, 26));
@@ -715,7 +755,8 @@ RpeBool RpeSetGraphData(int16_t printJob, int16_t sectionN, int16_t graphN, RpeG
 
 RpeBool RpeGetGraphAxisInfo(int16_t printJob, int16_t sectionN, int16_t graphN, RpeGraphAxisInfo *axis)
 {
-    auto *entryPoint = enter<decltype(::RpeGetGraphAxisInfo)>("RpeGetGraphAxisInfo", Gate::Rpe7OrHigher, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetGraphAxisInfo)>("RpeGetGraphAxisInfo", Gate::Rpe7OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(axis, above(7, 94, 88));
@@ -724,7 +765,8 @@ RpeBool RpeGetGraphAxisInfo(int16_t printJob, int16_t sectionN, int16_t graphN, 
 
 RpeBool RpeSetGraphAxisInfo(int16_t printJob, int16_t sectionN, int16_t graphN, RpeGraphAxisInfo *axis)
 {
-    auto *entryPoint = enter<decltype(::RpeSetGraphAxisInfo)>("RpeSetGraphAxisInfo", Gate::Rpe7OrHigher, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeSetGraphAxisInfo)>("RpeSetGraphAxisInfo", Gate::Rpe7OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(axis, above(7, 94, 88));
@@ -739,7 +781,8 @@ int16_t RpeGetNFormulas(int16_t printJob)
     return entryPoint(printJob);
 }
 
-RpeBool RpeGetNthFormula(int16_t printJob, int16_t formulaN, RpeTextHandle *nameHandle, int16_t *nameLength, RpeTextHandle *textHandle, int16_t *textLength)
+RpeBool RpeGetNthFormula(int16_t printJob, int16_t formulaN, RpeTextHandle *nameHandle, int16_t *nameLength,
+                         RpeTextHandle *textHandle, int16_t *textLength)
 {
     auto *entryPoint = enter<decltype(::RpeGetNthFormula)>("RpeGetNthFormula", Gate::None, Enter::Normal);
     if (!entryPoint)
@@ -747,7 +790,8 @@ RpeBool RpeGetNthFormula(int16_t printJob, int16_t formulaN, RpeTextHandle *name
     return entryPoint(printJob, formulaN, nameHandle, nameLength, textHandle, textLength);
 }
 
-RpeBool RpeGetFormula(int16_t printJob, const char *formulaName, RpeTextHandle *textHandle, int16_t *textLength)
+RpeBool RpeGetFormula(int16_t printJob, const char *formulaName, RpeTextHandle *textHandle,
+                      int16_t *textLength)
 {
     auto *entryPoint = enter<decltype(::RpeGetFormula)>("RpeGetFormula", Gate::None, Enter::Normal);
     if (!entryPoint)
@@ -765,7 +809,8 @@ RpeBool RpeSetFormula(int16_t printJob, const char *formulaName, const char *for
 
 RpeBool RpeGetSelectionFormula(int16_t printJob, RpeTextHandle *textHandle, int16_t *textLength)
 {
-    auto *entryPoint = enter<decltype(::RpeGetSelectionFormula)>("RpeGetSelectionFormula", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetSelectionFormula)>("RpeGetSelectionFormula", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, textHandle, textLength);
@@ -773,7 +818,8 @@ RpeBool RpeGetSelectionFormula(int16_t printJob, RpeTextHandle *textHandle, int1
 
 RpeBool RpeSetSelectionFormula(int16_t printJob, const char *formulaText)
 {
-    auto *entryPoint = enter<decltype(::RpeSetSelectionFormula)>("RpeSetSelectionFormula", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeSetSelectionFormula)>("RpeSetSelectionFormula", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, formulaText);
@@ -781,7 +827,8 @@ RpeBool RpeSetSelectionFormula(int16_t printJob, const char *formulaText)
 
 RpeBool RpeGetGroupSelectionFormula(int16_t printJob, RpeTextHandle *textHandle, int16_t *textLength)
 {
-    auto *entryPoint = enter<decltype(::RpeGetGroupSelectionFormula)>("RpeGetGroupSelectionFormula", Gate::None, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeGetGroupSelectionFormula)>("RpeGetGroupSelectionFormula",
+                                                                      Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, textHandle, textLength);
@@ -789,39 +836,48 @@ RpeBool RpeGetGroupSelectionFormula(int16_t printJob, RpeTextHandle *textHandle,
 
 RpeBool RpeSetGroupSelectionFormula(int16_t printJob, const char *formulaText)
 {
-    auto *entryPoint = enter<decltype(::RpeSetGroupSelectionFormula)>("RpeSetGroupSelectionFormula", Gate::None, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeSetGroupSelectionFormula)>("RpeSetGroupSelectionFormula",
+                                                                      Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, formulaText);
 }
 
-RpeBool RpeGetSectionFormatFormula(int16_t printJob, int16_t sectionCode, int16_t formulaName, RpeTextHandle *textHandle, int16_t *textLength)
+RpeBool RpeGetSectionFormatFormula(int16_t printJob, int16_t sectionCode, int16_t formulaName,
+                                   RpeTextHandle *textHandle, int16_t *textLength)
 {
-    auto *entryPoint = enter<decltype(::RpeGetSectionFormatFormula)>("RpeGetSectionFormatFormula", Gate::None, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeGetSectionFormatFormula)>("RpeGetSectionFormatFormula", Gate::None,
+                                                                     Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, sectionCode, formulaName, textHandle, textLength);
 }
 
-RpeBool RpeSetSectionFormatFormula(int16_t printJob, int16_t sectionCode, int16_t formulaName, const char *formulaText)
+RpeBool RpeSetSectionFormatFormula(int16_t printJob, int16_t sectionCode, int16_t formulaName,
+                                   const char *formulaText)
 {
-    auto *entryPoint = enter<decltype(::RpeSetSectionFormatFormula)>("RpeSetSectionFormatFormula", Gate::None, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeSetSectionFormatFormula)>("RpeSetSectionFormatFormula", Gate::None,
+                                                                     Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, sectionCode, formulaName, formulaText);
 }
 
-RpeBool RpeGetAreaFormatFormula(int16_t printJob, int16_t areaCode, int16_t formulaName, RpeTextHandle *textHandle, int16_t *textLength)
+RpeBool RpeGetAreaFormatFormula(int16_t printJob, int16_t areaCode, int16_t formulaName,
+                                RpeTextHandle *textHandle, int16_t *textLength)
 {
-    auto *entryPoint = enter<decltype(::RpeGetAreaFormatFormula)>("RpeGetAreaFormatFormula", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetAreaFormatFormula)>("RpeGetAreaFormatFormula", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, areaCode, formulaName, textHandle, textLength);
 }
 
-RpeBool RpeSetAreaFormatFormula(int16_t printJob, int16_t areaCode, int16_t formulaName, const char *formulaText)
+RpeBool RpeSetAreaFormatFormula(int16_t printJob, int16_t areaCode, int16_t formulaName,
+                                const char *formulaText)
 {
-    auto *entryPoint = enter<decltype(::RpeSetAreaFormatFormula)>("RpeSetAreaFormatFormula", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeSetAreaFormatFormula)>("RpeSetAreaFormatFormula", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, areaCode, formulaName, formulaText);
@@ -829,23 +885,28 @@ RpeBool RpeSetAreaFormatFormula(int16_t printJob, int16_t areaCode, int16_t form
 
 int16_t RpeGetNSQLExpressions(int16_t printJob)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNSQLExpressions)>("RpeGetNSQLExpressions", Gate::Rpe7OrHigher, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetNSQLExpressions)>("RpeGetNSQLExpressions", Gate::Rpe7OrHigher, Enter::Normal);
     if (!entryPoint)
         return -1;
     return entryPoint(printJob);
 }
 
-RpeBool RpeGetNthSQLExpression(int16_t printJob, int16_t expressionN, RpeTextHandle *nameHandle, int16_t *nameLength, RpeTextHandle *textHandle, int16_t *textLength)
+RpeBool RpeGetNthSQLExpression(int16_t printJob, int16_t expressionN, RpeTextHandle *nameHandle,
+                               int16_t *nameLength, RpeTextHandle *textHandle, int16_t *textLength)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNthSQLExpression)>("RpeGetNthSQLExpression", Gate::Rpe7OrHigher, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeGetNthSQLExpression)>("RpeGetNthSQLExpression", Gate::Rpe7OrHigher,
+                                                                 Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, expressionN, nameHandle, nameLength, textHandle, textLength);
 }
 
-RpeBool RpeGetSQLExpression(int16_t printJob, const char *expressionName, RpeTextHandle *textHandle, int16_t *textLength)
+RpeBool RpeGetSQLExpression(int16_t printJob, const char *expressionName, RpeTextHandle *textHandle,
+                            int16_t *textLength)
 {
-    auto *entryPoint = enter<decltype(::RpeGetSQLExpression)>("RpeGetSQLExpression", Gate::Rpe7OrHigher, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetSQLExpression)>("RpeGetSQLExpression", Gate::Rpe7OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, expressionName, textHandle, textLength);
@@ -853,7 +914,8 @@ RpeBool RpeGetSQLExpression(int16_t printJob, const char *expressionName, RpeTex
 
 RpeBool RpeSetSQLExpression(int16_t printJob, const char *expressionName, const char *expressionText)
 {
-    auto *entryPoint = enter<decltype(::RpeSetSQLExpression)>("RpeSetSQLExpression", Gate::Rpe7OrHigher, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeSetSQLExpression)>("RpeSetSQLExpression", Gate::Rpe7OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, expressionName, expressionText);
@@ -869,7 +931,8 @@ int16_t RpeGetNParams(int16_t printJob)
 
 RpeBool RpeGetNthParamInfo(int16_t printJob, int16_t paramN, RpeParamInfo *info)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNthParamInfo)>("RpeGetNthParamInfo", Gate::Rpe6OrLower, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetNthParamInfo)>("RpeGetNthParamInfo", Gate::Rpe6OrLower, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(info, 132);
@@ -894,7 +957,8 @@ RpeBool RpeSetNthParam(int16_t printJob, int16_t paramN, const char *value)
 
 int16_t RpeGetNParameterFields(int16_t printJob)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNParameterFields)>("RpeGetNParameterFields", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetNParameterFields)>("RpeGetNParameterFields", Gate::None, Enter::Normal);
     if (!entryPoint)
         return -1;
     return entryPoint(printJob);
@@ -902,7 +966,8 @@ int16_t RpeGetNParameterFields(int16_t printJob)
 
 RpeBool RpeGetNthParameterField(int16_t printJob, int16_t parameterN, RpeParameterFieldInfo *info)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNthParameterField)>("RpeGetNthParameterField", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetNthParameterField)>("RpeGetNthParameterField", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(info, above(6, 1438, 1162));
@@ -911,7 +976,8 @@ RpeBool RpeGetNthParameterField(int16_t printJob, int16_t parameterN, RpeParamet
 
 RpeBool RpeSetNthParameterField(int16_t printJob, int16_t parameterN, RpeParameterFieldInfo *info)
 {
-    auto *entryPoint = enter<decltype(::RpeSetNthParameterField)>("RpeSetNthParameterField", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeSetNthParameterField)>("RpeSetNthParameterField", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(info, above(6, 1438, 1162));
@@ -920,7 +986,8 @@ RpeBool RpeSetNthParameterField(int16_t printJob, int16_t parameterN, RpeParamet
 
 RpeBool RpeConvertPFInfoToVInfo(void *value, int16_t valueType, RpeValueInfo *valueInfo)
 {
-    auto *entryPoint = enter<decltype(::RpeConvertPFInfoToVInfo)>("RpeConvertPFInfoToVInfo", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeConvertPFInfoToVInfo)>("RpeConvertPFInfoToVInfo", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(valueInfo, above(5, 316, 311));
@@ -929,59 +996,72 @@ RpeBool RpeConvertPFInfoToVInfo(void *value, int16_t valueType, RpeValueInfo *va
 
 RpeBool RpeConvertVInfoToPFInfo(RpeValueInfo *valueInfo, int16_t *valueType, void *value)
 {
-    auto *entryPoint = enter<decltype(::RpeConvertVInfoToPFInfo)>("RpeConvertVInfoToPFInfo", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeConvertVInfoToPFInfo)>("RpeConvertVInfoToPFInfo", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(valueInfo, above(5, 316, 311));
     return entryPoint(valueInfo, valueType, value);
 }
 
-int16_t RpeGetNParameterDefaultValues(int16_t printJob, const char *parameterFieldName, const char *reportName)
+int16_t RpeGetNParameterDefaultValues(int16_t printJob, const char *parameterFieldName,
+                                      const char *reportName)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNParameterDefaultValues)>("RpeGetNParameterDefaultValues", Gate::Rpe7OrHigher, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeGetNParameterDefaultValues)>("RpeGetNParameterDefaultValues",
+                                                                        Gate::Rpe7OrHigher, Enter::Normal);
     if (!entryPoint)
         return -1;
     return entryPoint(printJob, parameterFieldName, reportName);
 }
 
-RpeBool RpeGetNthParameterDefaultValue(int16_t printJob, const char *parameterFieldName, const char *reportName, int16_t index, RpeValueInfo *value)
+RpeBool RpeGetNthParameterDefaultValue(int16_t printJob, const char *parameterFieldName,
+                                       const char *reportName, int16_t index, RpeValueInfo *value)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNthParameterDefaultValue)>("RpeGetNthParameterDefaultValue", Gate::Rpe7OrHigher, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeGetNthParameterDefaultValue)>("RpeGetNthParameterDefaultValue",
+                                                                         Gate::Rpe7OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(value, 316);
     return entryPoint(printJob, parameterFieldName, reportName, index, value);
 }
 
-RpeBool RpeSetNthParameterDefaultValue(int16_t printJob, const char *parameterFieldName, const char *reportName, int16_t index, RpeValueInfo *value)
+RpeBool RpeSetNthParameterDefaultValue(int16_t printJob, const char *parameterFieldName,
+                                       const char *reportName, int16_t index, RpeValueInfo *value)
 {
-    auto *entryPoint = enter<decltype(::RpeSetNthParameterDefaultValue)>("RpeSetNthParameterDefaultValue", Gate::Rpe7OrHigher, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeSetNthParameterDefaultValue)>("RpeSetNthParameterDefaultValue",
+                                                                         Gate::Rpe7OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(value, 316);
     return entryPoint(printJob, parameterFieldName, reportName, index, value);
 }
 
-RpeBool RpeAddParameterDefaultValue(int16_t printJob, const char *parameterFieldName, const char *reportName, RpeValueInfo *value)
+RpeBool RpeAddParameterDefaultValue(int16_t printJob, const char *parameterFieldName, const char *reportName,
+                                    RpeValueInfo *value)
 {
-    auto *entryPoint = enter<decltype(::RpeAddParameterDefaultValue)>("RpeAddParameterDefaultValue", Gate::Rpe7OrHigher, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeAddParameterDefaultValue)>("RpeAddParameterDefaultValue",
+                                                                      Gate::Rpe7OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(value, 316);
     return entryPoint(printJob, parameterFieldName, reportName, value);
 }
 
-RpeBool RpeDeleteNthParameterDefaultValue(int16_t printJob, const char *parameterFieldName, const char *reportName, int16_t index)
+RpeBool RpeDeleteNthParameterDefaultValue(int16_t printJob, const char *parameterFieldName,
+                                          const char *reportName, int16_t index)
 {
-    auto *entryPoint = enter<decltype(::RpeDeleteNthParameterDefaultValue)>("RpeDeleteNthParameterDefaultValue", Gate::Rpe7OrHigher, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeDeleteNthParameterDefaultValue)>(
+        "RpeDeleteNthParameterDefaultValue", Gate::Rpe7OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, parameterFieldName, reportName, index);
 }
 
-RpeBool RpeGetParameterMinMaxValue(int16_t printJob, const char *parameterFieldName, const char *reportName, RpeValueInfo *minValue, RpeValueInfo *maxValue)
+RpeBool RpeGetParameterMinMaxValue(int16_t printJob, const char *parameterFieldName, const char *reportName,
+                                   RpeValueInfo *minValue, RpeValueInfo *maxValue)
 {
-    auto *entryPoint = enter<decltype(::RpeGetParameterMinMaxValue)>("RpeGetParameterMinMaxValue", Gate::Rpe7OrHigher, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeGetParameterMinMaxValue)>("RpeGetParameterMinMaxValue",
+                                                                     Gate::Rpe7OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(minValue, 316);
@@ -989,9 +1069,11 @@ RpeBool RpeGetParameterMinMaxValue(int16_t printJob, const char *parameterFieldN
     return entryPoint(printJob, parameterFieldName, reportName, minValue, maxValue);
 }
 
-RpeBool RpeSetParameterMinMaxValue(int16_t printJob, const char *parameterFieldName, const char *reportName, RpeValueInfo *minValue, RpeValueInfo *maxValue)
+RpeBool RpeSetParameterMinMaxValue(int16_t printJob, const char *parameterFieldName, const char *reportName,
+                                   RpeValueInfo *minValue, RpeValueInfo *maxValue)
 {
-    auto *entryPoint = enter<decltype(::RpeSetParameterMinMaxValue)>("RpeSetParameterMinMaxValue", Gate::Rpe7OrHigher, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeSetParameterMinMaxValue)>("RpeSetParameterMinMaxValue",
+                                                                     Gate::Rpe7OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(minValue, 316);
@@ -999,95 +1081,119 @@ RpeBool RpeSetParameterMinMaxValue(int16_t printJob, const char *parameterFieldN
     return entryPoint(printJob, parameterFieldName, reportName, minValue, maxValue);
 }
 
-RpeBool RpeGetNthParameterValueDescription(int16_t printJob, const char *parameterFieldName, const char *reportName, int16_t index, RpeTextHandle *textHandle, int16_t *textLength)
+RpeBool RpeGetNthParameterValueDescription(int16_t printJob, const char *parameterFieldName,
+                                           const char *reportName, int16_t index, RpeTextHandle *textHandle,
+                                           int16_t *textLength)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNthParameterValueDescription)>("RpeGetNthParameterValueDescription", Gate::Rpe7OrHigher, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeGetNthParameterValueDescription)>(
+        "RpeGetNthParameterValueDescription", Gate::Rpe7OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, parameterFieldName, reportName, index, textHandle, textLength);
 }
 
-RpeBool RpeSetNthParameterValueDescription(int16_t printJob, const char *parameterFieldName, const char *reportName, int16_t index, const char *description)
+RpeBool RpeSetNthParameterValueDescription(int16_t printJob, const char *parameterFieldName,
+                                           const char *reportName, int16_t index, const char *description)
 {
-    auto *entryPoint = enter<decltype(::RpeSetNthParameterValueDescription)>("RpeSetNthParameterValueDescription", Gate::Rpe7OrHigher, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeSetNthParameterValueDescription)>(
+        "RpeSetNthParameterValueDescription", Gate::Rpe7OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, parameterFieldName, reportName, index, description);
 }
 
-RpeBool RpeGetParameterPickListOption(int16_t printJob, const char *parameterFieldName, const char *reportName, RpeParameterPickListOption *option)
+RpeBool RpeGetParameterPickListOption(int16_t printJob, const char *parameterFieldName,
+                                      const char *reportName, RpeParameterPickListOption *option)
 {
-    auto *entryPoint = enter<decltype(::RpeGetParameterPickListOption)>("RpeGetParameterPickListOption", Gate::Rpe7OrHigher, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeGetParameterPickListOption)>("RpeGetParameterPickListOption",
+                                                                        Gate::Rpe7OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(option, 8);
     return entryPoint(printJob, parameterFieldName, reportName, option);
 }
 
-RpeBool RpeSetParameterPickListOption(int16_t printJob, const char *parameterFieldName, const char *reportName, RpeParameterPickListOption *option)
+RpeBool RpeSetParameterPickListOption(int16_t printJob, const char *parameterFieldName,
+                                      const char *reportName, RpeParameterPickListOption *option)
 {
-    auto *entryPoint = enter<decltype(::RpeSetParameterPickListOption)>("RpeSetParameterPickListOption", Gate::Rpe7OrHigher, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeSetParameterPickListOption)>("RpeSetParameterPickListOption",
+                                                                        Gate::Rpe7OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(option, 8);
     return entryPoint(printJob, parameterFieldName, reportName, option);
 }
 
-RpeBool RpeGetParameterValueInfo(int16_t printJob, const char *parameterFieldName, const char *reportName, RpeParameterValueInfo *info)
+RpeBool RpeGetParameterValueInfo(int16_t printJob, const char *parameterFieldName, const char *reportName,
+                                 RpeParameterValueInfo *info)
 {
-    auto *entryPoint = enter<decltype(::RpeGetParameterValueInfo)>("RpeGetParameterValueInfo", Gate::Rpe7OrHigher, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeGetParameterValueInfo)>("RpeGetParameterValueInfo",
+                                                                   Gate::Rpe7OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(info, 16);
     return entryPoint(printJob, parameterFieldName, reportName, info);
 }
 
-RpeBool RpeSetParameterValueInfo(int16_t printJob, const char *parameterFieldName, const char *reportName, RpeParameterValueInfo *info)
+RpeBool RpeSetParameterValueInfo(int16_t printJob, const char *parameterFieldName, const char *reportName,
+                                 RpeParameterValueInfo *info)
 {
-    auto *entryPoint = enter<decltype(::RpeSetParameterValueInfo)>("RpeSetParameterValueInfo", Gate::Rpe7OrHigher, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeSetParameterValueInfo)>("RpeSetParameterValueInfo",
+                                                                   Gate::Rpe7OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(info, 16);
     return entryPoint(printJob, parameterFieldName, reportName, info);
 }
 
-int16_t RpeGetNParameterCurrentValues(int16_t printJob, const char *parameterFieldName, const char *reportName)
+int16_t RpeGetNParameterCurrentValues(int16_t printJob, const char *parameterFieldName,
+                                      const char *reportName)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNParameterCurrentValues)>("RpeGetNParameterCurrentValues", Gate::Rpe7OrHigher, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeGetNParameterCurrentValues)>("RpeGetNParameterCurrentValues",
+                                                                        Gate::Rpe7OrHigher, Enter::Normal);
     if (!entryPoint)
         return -1;
     return entryPoint(printJob, parameterFieldName, reportName);
 }
 
-RpeBool RpeGetNthParameterCurrentValue(int16_t printJob, const char *parameterFieldName, const char *reportName, int16_t index, RpeValueInfo *value)
+RpeBool RpeGetNthParameterCurrentValue(int16_t printJob, const char *parameterFieldName,
+                                       const char *reportName, int16_t index, RpeValueInfo *value)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNthParameterCurrentValue)>("RpeGetNthParameterCurrentValue", Gate::Rpe7OrHigher, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeGetNthParameterCurrentValue)>("RpeGetNthParameterCurrentValue",
+                                                                         Gate::Rpe7OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(value, 316);
     return entryPoint(printJob, parameterFieldName, reportName, index, value);
 }
 
-RpeBool RpeAddParameterCurrentValue(int16_t printJob, const char *parameterFieldName, const char *reportName, RpeValueInfo *value)
+RpeBool RpeAddParameterCurrentValue(int16_t printJob, const char *parameterFieldName, const char *reportName,
+                                    RpeValueInfo *value)
 {
-    auto *entryPoint = enter<decltype(::RpeAddParameterCurrentValue)>("RpeAddParameterCurrentValue", Gate::Rpe7OrHigher, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeAddParameterCurrentValue)>("RpeAddParameterCurrentValue",
+                                                                      Gate::Rpe7OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(value, 316);
     return entryPoint(printJob, parameterFieldName, reportName, value);
 }
 
-int16_t RpeGetNParameterCurrentRanges(int16_t printJob, const char *parameterFieldName, const char *reportName)
+int16_t RpeGetNParameterCurrentRanges(int16_t printJob, const char *parameterFieldName,
+                                      const char *reportName)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNParameterCurrentRanges)>("RpeGetNParameterCurrentRanges", Gate::Rpe7OrHigher, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeGetNParameterCurrentRanges)>("RpeGetNParameterCurrentRanges",
+                                                                        Gate::Rpe7OrHigher, Enter::Normal);
     if (!entryPoint)
         return -1;
     return entryPoint(printJob, parameterFieldName, reportName);
 }
 
-RpeBool RpeGetNthParameterCurrentRange(int16_t printJob, const char *parameterFieldName, const char *reportName, int16_t index, RpeValueInfo *rangeStart, RpeValueInfo *rangeEnd, int16_t *rangeInfo)
+RpeBool RpeGetNthParameterCurrentRange(int16_t printJob, const char *parameterFieldName,
+                                       const char *reportName, int16_t index, RpeValueInfo *rangeStart,
+                                       RpeValueInfo *rangeEnd, int16_t *rangeInfo)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNthParameterCurrentRange)>("RpeGetNthParameterCurrentRange", Gate::Rpe7OrHigher, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeGetNthParameterCurrentRange)>("RpeGetNthParameterCurrentRange",
+                                                                         Gate::Rpe7OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(rangeStart, 316);
@@ -1095,9 +1201,11 @@ RpeBool RpeGetNthParameterCurrentRange(int16_t printJob, const char *parameterFi
     return entryPoint(printJob, parameterFieldName, reportName, index, rangeStart, rangeEnd, rangeInfo);
 }
 
-RpeBool RpeAddParameterCurrentRange(int16_t printJob, const char *parameterFieldName, const char *reportName, RpeValueInfo *rangeStart, RpeValueInfo *rangeEnd, int16_t rangeInfo)
+RpeBool RpeAddParameterCurrentRange(int16_t printJob, const char *parameterFieldName, const char *reportName,
+                                    RpeValueInfo *rangeStart, RpeValueInfo *rangeEnd, int16_t rangeInfo)
 {
-    auto *entryPoint = enter<decltype(::RpeAddParameterCurrentRange)>("RpeAddParameterCurrentRange", Gate::Rpe7OrHigher, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeAddParameterCurrentRange)>("RpeAddParameterCurrentRange",
+                                                                      Gate::Rpe7OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(rangeStart, 316);
@@ -1105,9 +1213,11 @@ RpeBool RpeAddParameterCurrentRange(int16_t printJob, const char *parameterField
     return entryPoint(printJob, parameterFieldName, reportName, rangeStart, rangeEnd, rangeInfo);
 }
 
-RpeBool RpeClearParameterCurrentValuesAndRanges(int16_t printJob, const char *parameterFieldName, const char *reportName)
+RpeBool RpeClearParameterCurrentValuesAndRanges(int16_t printJob, const char *parameterFieldName,
+                                                const char *reportName)
 {
-    auto *entryPoint = enter<decltype(::RpeClearParameterCurrentValuesAndRanges)>("RpeClearParameterCurrentValuesAndRanges", Gate::Rpe7OrHigher, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeClearParameterCurrentValuesAndRanges)>(
+        "RpeClearParameterCurrentValuesAndRanges", Gate::Rpe7OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, parameterFieldName, reportName);
@@ -1115,7 +1225,8 @@ RpeBool RpeClearParameterCurrentValuesAndRanges(int16_t printJob, const char *pa
 
 int16_t RpeGetNthParameterType(int16_t printJob, int16_t parameterN)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNthParameterType)>("RpeGetNthParameterType", Gate::Rpe7OrHigher, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeGetNthParameterType)>("RpeGetNthParameterType", Gate::Rpe7OrHigher,
+                                                                 Enter::Normal);
     if (!entryPoint)
         return -1;
     return entryPoint(printJob, parameterN);
@@ -1129,7 +1240,8 @@ int16_t RpeGetNSortFields(int16_t printJob)
     return entryPoint(printJob);
 }
 
-RpeBool RpeGetNthSortField(int16_t printJob, int16_t sortFieldN, RpeTextHandle *nameHandle, int16_t *nameLength, int16_t *direction)
+RpeBool RpeGetNthSortField(int16_t printJob, int16_t sortFieldN, RpeTextHandle *nameHandle,
+                           int16_t *nameLength, int16_t *direction)
 {
     auto *entryPoint = enter<decltype(::RpeGetNthSortField)>("RpeGetNthSortField", Gate::None, Enter::Normal);
     if (!entryPoint)
@@ -1147,7 +1259,8 @@ RpeBool RpeSetNthSortField(int16_t printJob, int16_t sortFieldN, const char *nam
 
 RpeBool RpeDeleteNthSortField(int16_t printJob, int16_t sortFieldN)
 {
-    auto *entryPoint = enter<decltype(::RpeDeleteNthSortField)>("RpeDeleteNthSortField", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeDeleteNthSortField)>("RpeDeleteNthSortField", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, sortFieldN);
@@ -1155,15 +1268,18 @@ RpeBool RpeDeleteNthSortField(int16_t printJob, int16_t sortFieldN)
 
 int16_t RpeGetNGroupSortFields(int16_t printJob)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNGroupSortFields)>("RpeGetNGroupSortFields", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetNGroupSortFields)>("RpeGetNGroupSortFields", Gate::None, Enter::Normal);
     if (!entryPoint)
         return -1;
     return entryPoint(printJob);
 }
 
-RpeBool RpeGetNthGroupSortField(int16_t printJob, int16_t sortFieldN, RpeTextHandle *nameHandle, int16_t *nameLength, int16_t *direction)
+RpeBool RpeGetNthGroupSortField(int16_t printJob, int16_t sortFieldN, RpeTextHandle *nameHandle,
+                                int16_t *nameLength, int16_t *direction)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNthGroupSortField)>("RpeGetNthGroupSortField", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetNthGroupSortField)>("RpeGetNthGroupSortField", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, sortFieldN, nameHandle, nameLength, direction);
@@ -1171,7 +1287,8 @@ RpeBool RpeGetNthGroupSortField(int16_t printJob, int16_t sortFieldN, RpeTextHan
 
 RpeBool RpeSetNthGroupSortField(int16_t printJob, int16_t sortFieldN, const char *name, int16_t direction)
 {
-    auto *entryPoint = enter<decltype(::RpeSetNthGroupSortField)>("RpeSetNthGroupSortField", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeSetNthGroupSortField)>("RpeSetNthGroupSortField", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, sortFieldN, name, direction);
@@ -1179,7 +1296,8 @@ RpeBool RpeSetNthGroupSortField(int16_t printJob, int16_t sortFieldN, const char
 
 RpeBool RpeDeleteNthGroupSortField(int16_t printJob, int16_t sortFieldN)
 {
-    auto *entryPoint = enter<decltype(::RpeDeleteNthGroupSortField)>("RpeDeleteNthGroupSortField", Gate::None, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeDeleteNthGroupSortField)>("RpeDeleteNthGroupSortField", Gate::None,
+                                                                     Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, sortFieldN);
@@ -1204,16 +1322,19 @@ RpeBool RpeGetNthTableType(int16_t printJob, int16_t tableN, RpeTableType *table
 
 RpeBool RpeGetNthTableSessionInfo(int16_t printJob, int16_t tableN, RpeSessionInfo *sessionInfo)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNthTableSessionInfo)>("RpeGetNthTableSessionInfo", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetNthTableSessionInfo)>("RpeGetNthTableSessionInfo", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(sessionInfo, 262);
     return entryPoint(printJob, tableN, sessionInfo);
 }
 
-RpeBool RpeSetNthTableSessionInfo(int16_t printJob, int16_t tableN, RpeSessionInfo *sessionInfo, RpeBool propagate)
+RpeBool RpeSetNthTableSessionInfo(int16_t printJob, int16_t tableN, RpeSessionInfo *sessionInfo,
+                                  RpeBool propagate)
 {
-    auto *entryPoint = enter<decltype(::RpeSetNthTableSessionInfo)>("RpeSetNthTableSessionInfo", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeSetNthTableSessionInfo)>("RpeSetNthTableSessionInfo", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(sessionInfo, 262);
@@ -1222,16 +1343,19 @@ RpeBool RpeSetNthTableSessionInfo(int16_t printJob, int16_t tableN, RpeSessionIn
 
 RpeBool RpeGetNthTableLogOnInfo(int16_t printJob, int16_t tableN, RpeLogOnInfo *logOnInfo)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNthTableLogOnInfo)>("RpeGetNthTableLogOnInfo", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetNthTableLogOnInfo)>("RpeGetNthTableLogOnInfo", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(logOnInfo, 514);
     return entryPoint(printJob, tableN, logOnInfo);
 }
 
-RpeBool RpeSetNthTableLogOnInfo(int16_t printJob, int16_t tableN, RpeLogOnInfo *logOnInfo, RpeBool propagateAcrossTables)
+RpeBool RpeSetNthTableLogOnInfo(int16_t printJob, int16_t tableN, RpeLogOnInfo *logOnInfo,
+                                RpeBool propagateAcrossTables)
 {
-    auto *entryPoint = enter<decltype(::RpeSetNthTableLogOnInfo)>("RpeSetNthTableLogOnInfo", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeSetNthTableLogOnInfo)>("RpeSetNthTableLogOnInfo", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(logOnInfo, 514);
@@ -1240,7 +1364,8 @@ RpeBool RpeSetNthTableLogOnInfo(int16_t printJob, int16_t tableN, RpeLogOnInfo *
 
 RpeBool RpeGetNthTableLocation(int16_t printJob, int16_t tableN, RpeTableLocation *location)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNthTableLocation)>("RpeGetNthTableLocation", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetNthTableLocation)>("RpeGetNthTableLocation", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(location, above(6, 1026, 258));
@@ -1249,7 +1374,8 @@ RpeBool RpeGetNthTableLocation(int16_t printJob, int16_t tableN, RpeTableLocatio
 
 RpeBool RpeSetNthTableLocation(int16_t printJob, int16_t tableN, RpeTableLocation *location)
 {
-    auto *entryPoint = enter<decltype(::RpeSetNthTableLocation)>("RpeSetNthTableLocation", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeSetNthTableLocation)>("RpeSetNthTableLocation", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(location, above(6, 1026, 258));
@@ -1258,7 +1384,8 @@ RpeBool RpeSetNthTableLocation(int16_t printJob, int16_t tableN, RpeTableLocatio
 
 RpeBool RpeGetNthTablePrivateInfo(int16_t printJob, int16_t tableN, RpeTablePrivateInfo *privateInfo)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNthTablePrivateInfo)>("RpeGetNthTablePrivateInfo", Gate::Rpe6OrHigher, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeGetNthTablePrivateInfo)>("RpeGetNthTablePrivateInfo",
+                                                                    Gate::Rpe6OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(privateInfo, 12);
@@ -1267,7 +1394,8 @@ RpeBool RpeGetNthTablePrivateInfo(int16_t printJob, int16_t tableN, RpeTablePriv
 
 RpeBool RpeSetNthTablePrivateInfo(int16_t printJob, int16_t tableN, RpeTablePrivateInfo *privateInfo)
 {
-    auto *entryPoint = enter<decltype(::RpeSetNthTablePrivateInfo)>("RpeSetNthTablePrivateInfo", Gate::Rpe6OrHigher, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeSetNthTablePrivateInfo)>("RpeSetNthTablePrivateInfo",
+                                                                    Gate::Rpe6OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(privateInfo, 12);
@@ -1276,7 +1404,8 @@ RpeBool RpeSetNthTablePrivateInfo(int16_t printJob, int16_t tableN, RpeTablePriv
 
 RpeBool RpeTestNthTableConnectivity(int16_t printJob, int16_t tableN)
 {
-    auto *entryPoint = enter<decltype(::RpeTestNthTableConnectivity)>("RpeTestNthTableConnectivity", Gate::None, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeTestNthTableConnectivity)>("RpeTestNthTableConnectivity",
+                                                                      Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, tableN);
@@ -1309,7 +1438,8 @@ RpeBool RpeSetSQLQuery(int16_t printJob, const char *queryString)
 
 RpeBool RpeDiscardSavedData(int16_t printJob)
 {
-    auto *entryPoint = enter<decltype(::RpeDiscardSavedData)>("RpeDiscardSavedData", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeDiscardSavedData)>("RpeDiscardSavedData", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob);
@@ -1331,7 +1461,8 @@ RpeBool RpeSetReportTitle(int16_t printJob, const char *title)
     return entryPoint(printJob, title);
 }
 
-RpeBool RpeOutputToWindow(int16_t printJob, const char *title, int32_t left, int32_t top, int32_t width, int32_t height, uint32_t style, RpeWindowHandle parentWindow)
+RpeBool RpeOutputToWindow(int16_t printJob, const char *title, int32_t left, int32_t top, int32_t width,
+                          int32_t height, uint32_t style, RpeWindowHandle parentWindow)
 {
     auto *entryPoint = enter<decltype(::RpeOutputToWindow)>("RpeOutputToWindow", Gate::None, Enter::Normal);
     if (!entryPoint)
@@ -1357,7 +1488,8 @@ RpeBool RpeCloseWindow(int16_t printJob)
 
 RpeBool RpeGetWindowOptions(int16_t printJob, RpeWindowOptions *options)
 {
-    auto *entryPoint = enter<decltype(::RpeGetWindowOptions)>("RpeGetWindowOptions", Gate::Rpe6OrHigher, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetWindowOptions)>("RpeGetWindowOptions", Gate::Rpe6OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(options, byMajor(26, 30, 32));
@@ -1366,7 +1498,8 @@ RpeBool RpeGetWindowOptions(int16_t printJob, RpeWindowOptions *options)
 
 RpeBool RpeSetWindowOptions(int16_t printJob, RpeWindowOptions *options)
 {
-    auto *entryPoint = enter<decltype(::RpeSetWindowOptions)>("RpeSetWindowOptions", Gate::Rpe6OrHigher, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeSetWindowOptions)>("RpeSetWindowOptions", Gate::Rpe6OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(options, byMajor(26, 30, 32));
@@ -1375,7 +1508,8 @@ RpeBool RpeSetWindowOptions(int16_t printJob, RpeWindowOptions *options)
 
 RpeBool RpeShowPrintControls(int16_t printJob, RpeBool showPrintControls)
 {
-    auto *entryPoint = enter<decltype(::RpeShowPrintControls)>("RpeShowPrintControls", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeShowPrintControls)>("RpeShowPrintControls", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, showPrintControls);
@@ -1383,7 +1517,8 @@ RpeBool RpeShowPrintControls(int16_t printJob, RpeBool showPrintControls)
 
 RpeBool RpePrintControlsShowing(int16_t printJob)
 {
-    auto *entryPoint = enter<decltype(::RpePrintControlsShowing)>("RpePrintControlsShowing", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpePrintControlsShowing)>("RpePrintControlsShowing", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob);
@@ -1391,7 +1526,8 @@ RpeBool RpePrintControlsShowing(int16_t printJob)
 
 RpeBool RpeZoomPreviewWindow(int16_t printJob, int16_t level)
 {
-    auto *entryPoint = enter<decltype(::RpeZoomPreviewWindow)>("RpeZoomPreviewWindow", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeZoomPreviewWindow)>("RpeZoomPreviewWindow", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, level);
@@ -1405,7 +1541,8 @@ RpeBool RpeOutputToPrinter(int16_t printJob, int16_t nCopies)
     return entryPoint(printJob, nCopies);
 }
 
-RpeBool RpeSelectPrinter(int16_t printJob, const char *driverName, const char *printerName, const char *portName, RpeDeviceMode *mode)
+RpeBool RpeSelectPrinter(int16_t printJob, const char *driverName, const char *printerName,
+                         const char *portName, RpeDeviceMode *mode)
 {
     auto *entryPoint = enter<decltype(::RpeSelectPrinter)>("RpeSelectPrinter", Gate::None, Enter::Normal);
     if (!entryPoint)
@@ -1413,17 +1550,22 @@ RpeBool RpeSelectPrinter(int16_t printJob, const char *driverName, const char *p
     return entryPoint(printJob, driverName, printerName, portName, mode);
 }
 
-RpeBool RpeGetSelectedPrinter(int16_t printJob, RpeTextHandle *driverHandle, int16_t *driverLength, RpeTextHandle *printerHandle, int16_t *printerLength, RpeTextHandle *portHandle, int16_t *portLength, RpeDeviceMode *mode)
+RpeBool RpeGetSelectedPrinter(int16_t printJob, RpeTextHandle *driverHandle, int16_t *driverLength,
+                              RpeTextHandle *printerHandle, int16_t *printerLength, RpeTextHandle *portHandle,
+                              int16_t *portLength, RpeDeviceMode *mode)
 {
-    auto *entryPoint = enter<decltype(::RpeGetSelectedPrinter)>("RpeGetSelectedPrinter", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetSelectedPrinter)>("RpeGetSelectedPrinter", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
-    return entryPoint(printJob, driverHandle, driverLength, printerHandle, printerLength, portHandle, portLength, mode);
+    return entryPoint(printJob, driverHandle, driverLength, printerHandle, printerLength, portHandle,
+                      portLength, mode);
 }
 
 int16_t RpeGetNDetailCopies(int16_t printJob)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNDetailCopies)>("RpeGetNDetailCopies", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetNDetailCopies)>("RpeGetNDetailCopies", Gate::None, Enter::Normal);
     if (!entryPoint)
         return -1;
     return entryPoint(printJob);
@@ -1431,7 +1573,8 @@ int16_t RpeGetNDetailCopies(int16_t printJob)
 
 RpeBool RpeSetNDetailCopies(int16_t printJob, int16_t nDetailCopies)
 {
-    auto *entryPoint = enter<decltype(::RpeSetNDetailCopies)>("RpeSetNDetailCopies", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeSetNDetailCopies)>("RpeSetNDetailCopies", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, nDetailCopies);
@@ -1457,7 +1600,8 @@ RpeBool RpeSetPrintOptions(int16_t printJob, RpePrintOptions *options)
 
 RpeBool RpeGetExportOptions(int16_t printJob, RpeExportOptions *options)
 {
-    auto *entryPoint = enter<decltype(::RpeGetExportOptions)>("RpeGetExportOptions", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetExportOptions)>("RpeGetExportOptions", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(options, 150);
@@ -1491,7 +1635,8 @@ RpeBool RpeSetMargins(int16_t printJob, int16_t left, int16_t right, int16_t top
 
 RpeBool RpeGetReportSummaryInfo(int16_t printJob, RpeReportSummaryInfo *info)
 {
-    auto *entryPoint = enter<decltype(::RpeGetReportSummaryInfo)>("RpeGetReportSummaryInfo", Gate::Rpe6OrHigher, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeGetReportSummaryInfo)>("RpeGetReportSummaryInfo",
+                                                                  Gate::Rpe6OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(info, above(7, 1284, 1282));
@@ -1500,7 +1645,8 @@ RpeBool RpeGetReportSummaryInfo(int16_t printJob, RpeReportSummaryInfo *info)
 
 RpeBool RpeSetReportSummaryInfo(int16_t printJob, RpeReportSummaryInfo *info)
 {
-    auto *entryPoint = enter<decltype(::RpeSetReportSummaryInfo)>("RpeSetReportSummaryInfo", Gate::Rpe6OrHigher, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeSetReportSummaryInfo)>("RpeSetReportSummaryInfo",
+                                                                  Gate::Rpe6OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(info, above(7, 1284, 1282));
@@ -1518,7 +1664,8 @@ RpeBool RpeEnableEvent(int16_t printJob, RpeEnableEventInfo *enableEventInfo)
 
 RpeBool RpeSetEventCallback(int16_t printJob, RpeEventCallback callback, void *userData)
 {
-    auto *entryPoint = enter<decltype(::RpeSetEventCallback)>("RpeSetEventCallback", Gate::Rpe6OrHigher, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeSetEventCallback)>("RpeSetEventCallback", Gate::Rpe6OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, callback, userData);
@@ -1526,7 +1673,8 @@ RpeBool RpeSetEventCallback(int16_t printJob, RpeEventCallback callback, void *u
 
 RpeBool RpeGetFieldMappingType(int16_t printJob, int16_t *mappingType)
 {
-    auto *entryPoint = enter<decltype(::RpeGetFieldMappingType)>("RpeGetFieldMappingType", Gate::Rpe7OrHigher, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeGetFieldMappingType)>("RpeGetFieldMappingType", Gate::Rpe7OrHigher,
+                                                                 Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, mappingType);
@@ -1534,7 +1682,8 @@ RpeBool RpeGetFieldMappingType(int16_t printJob, int16_t *mappingType)
 
 RpeBool RpeSetFieldMappingType(int16_t printJob, int16_t mappingType)
 {
-    auto *entryPoint = enter<decltype(::RpeSetFieldMappingType)>("RpeSetFieldMappingType", Gate::Rpe7OrHigher, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeSetFieldMappingType)>("RpeSetFieldMappingType", Gate::Rpe7OrHigher,
+                                                                 Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, mappingType);
@@ -1542,7 +1691,8 @@ RpeBool RpeSetFieldMappingType(int16_t printJob, int16_t mappingType)
 
 RpeBool RpeGetTrackCursorInfo(int16_t printJob, RpeTrackCursorInfo *cursorInfo)
 {
-    auto *entryPoint = enter<decltype(::RpeGetTrackCursorInfo)>("RpeGetTrackCursorInfo", Gate::Rpe6OrHigher, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetTrackCursorInfo)>("RpeGetTrackCursorInfo", Gate::Rpe6OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(cursorInfo, above(7, 36, 32));
@@ -1551,7 +1701,8 @@ RpeBool RpeGetTrackCursorInfo(int16_t printJob, RpeTrackCursorInfo *cursorInfo)
 
 RpeBool RpeSetTrackCursorInfo(int16_t printJob, RpeTrackCursorInfo *cursorInfo)
 {
-    auto *entryPoint = enter<decltype(::RpeSetTrackCursorInfo)>("RpeSetTrackCursorInfo", Gate::Rpe6OrHigher, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeSetTrackCursorInfo)>("RpeSetTrackCursorInfo", Gate::Rpe6OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(cursorInfo, above(7, 36, 32));
@@ -1578,7 +1729,8 @@ RpeBool RpeSetObjectFormat(int16_t printJob, RpeObjectHandle object, RpeObjectFo
 
 int16_t RpeGetNObjectsInSection(int16_t printJob, int16_t sectionCode)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNObjectsInSection)>("RpeGetNObjectsInSection", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetNObjectsInSection)>("RpeGetNObjectsInSection", Gate::None, Enter::Normal);
     if (!entryPoint)
         return -1;
     return entryPoint(printJob, sectionCode);
@@ -1586,7 +1738,8 @@ int16_t RpeGetNObjectsInSection(int16_t printJob, int16_t sectionCode)
 
 RpeObjectHandle RpeGetNthObjectInSection(int16_t printJob, int16_t sectionCode, int16_t objectN)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNthObjectInSection)>("RpeGetNthObjectInSection", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetNthObjectInSection)>("RpeGetNthObjectInSection", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, sectionCode, objectN);
@@ -1612,7 +1765,8 @@ RpeBool RpeSetObjectInfo(int16_t printJob, RpeObjectHandle object, RpeObjectInfo
 
 RpeBool RpeGetOleObjectInfo(int16_t printJob, RpeObjectHandle object, RpeOleObjectInfo *info)
 {
-    auto *entryPoint = enter<decltype(::RpeGetOleObjectInfo)>("RpeGetOleObjectInfo", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetOleObjectInfo)>("RpeGetOleObjectInfo", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(info, 262);
@@ -1621,7 +1775,8 @@ RpeBool RpeGetOleObjectInfo(int16_t printJob, RpeObjectHandle object, RpeOleObje
 
 RpeBool RpeGetObjectFontColor(int16_t printJob, RpeObjectHandle object, RpeFontColorInfo *font)
 {
-    auto *entryPoint = enter<decltype(::RpeGetObjectFontColor)>("RpeGetObjectFontColor", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetObjectFontColor)>("RpeGetObjectFontColor", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(font, above(7, 88, 86));
@@ -1630,7 +1785,8 @@ RpeBool RpeGetObjectFontColor(int16_t printJob, RpeObjectHandle object, RpeFontC
 
 RpeBool RpeSetObjectFontColor(int16_t printJob, RpeObjectHandle object, RpeFontColorInfo *font)
 {
-    auto *entryPoint = enter<decltype(::RpeSetObjectFontColor)>("RpeSetObjectFontColor", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeSetObjectFontColor)>("RpeSetObjectFontColor", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(font, above(7, 88, 86));
@@ -1639,7 +1795,8 @@ RpeBool RpeSetObjectFontColor(int16_t printJob, RpeObjectHandle object, RpeFontC
 
 RpeBool RpeChangeSummaryType(int16_t printJob, RpeObjectHandle object, int16_t summaryType)
 {
-    auto *entryPoint = enter<decltype(::RpeChangeSummaryType)>("RpeChangeSummaryType", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeChangeSummaryType)>("RpeChangeSummaryType", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, object, summaryType);
@@ -1647,7 +1804,8 @@ RpeBool RpeChangeSummaryType(int16_t printJob, RpeObjectHandle object, int16_t s
 
 RpeBool RpeGetFieldObjectInfo(int16_t printJob, RpeObjectHandle object, RpeFieldObjectInfo *info)
 {
-    auto *entryPoint = enter<decltype(::RpeGetFieldObjectInfo)>("RpeGetFieldObjectInfo", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetFieldObjectInfo)>("RpeGetFieldObjectInfo", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(info, 520);
@@ -1662,18 +1820,22 @@ int16_t RpeGetNParagraphs(int16_t printJob, RpeObjectHandle object)
     return entryPoint(printJob, object);
 }
 
-RpeBool RpeGetNthParagraphInfo(int16_t printJob, RpeObjectHandle object, int16_t paragraphN, RpeParagraphInfo *info)
+RpeBool RpeGetNthParagraphInfo(int16_t printJob, RpeObjectHandle object, int16_t paragraphN,
+                               RpeParagraphInfo *info)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNthParagraphInfo)>("RpeGetNthParagraphInfo", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetNthParagraphInfo)>("RpeGetNthParagraphInfo", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(info, 24);
     return entryPoint(printJob, object, paragraphN, info);
 }
 
-RpeBool RpeSetNthParagraphInfo(int16_t printJob, RpeObjectHandle object, int16_t paragraphN, RpeParagraphInfo *info)
+RpeBool RpeSetNthParagraphInfo(int16_t printJob, RpeObjectHandle object, int16_t paragraphN,
+                               RpeParagraphInfo *info)
 {
-    auto *entryPoint = enter<decltype(::RpeSetNthParagraphInfo)>("RpeSetNthParagraphInfo", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeSetNthParagraphInfo)>("RpeSetNthParagraphInfo", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(info, 24);
@@ -1682,24 +1844,29 @@ RpeBool RpeSetNthParagraphInfo(int16_t printJob, RpeObjectHandle object, int16_t
 
 int16_t RpeGetNTabStopsInParagraph(int16_t printJob, RpeObjectHandle object, int16_t paragraphN)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNTabStopsInParagraph)>("RpeGetNTabStopsInParagraph", Gate::None, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeGetNTabStopsInParagraph)>("RpeGetNTabStopsInParagraph", Gate::None,
+                                                                     Enter::Normal);
     if (!entryPoint)
         return -1;
     return entryPoint(printJob, object, paragraphN);
 }
 
-RpeBool RpeGetNthTabStopInfo(int16_t printJob, RpeObjectHandle object, int16_t paragraphN, int16_t tabStopN, RpeTabStopInfo *info)
+RpeBool RpeGetNthTabStopInfo(int16_t printJob, RpeObjectHandle object, int16_t paragraphN, int16_t tabStopN,
+                             RpeTabStopInfo *info)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNthTabStopInfo)>("RpeGetNthTabStopInfo", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetNthTabStopInfo)>("RpeGetNthTabStopInfo", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(info, 8);
     return entryPoint(printJob, object, paragraphN, tabStopN, info);
 }
 
-RpeBool RpeSetNthTabStopInfo(int16_t printJob, RpeObjectHandle object, int16_t paragraphN, int16_t tabStopN, RpeTabStopInfo *info)
+RpeBool RpeSetNthTabStopInfo(int16_t printJob, RpeObjectHandle object, int16_t paragraphN, int16_t tabStopN,
+                             RpeTabStopInfo *info)
 {
-    auto *entryPoint = enter<decltype(::RpeSetNthTabStopInfo)>("RpeSetNthTabStopInfo", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeSetNthTabStopInfo)>("RpeSetNthTabStopInfo", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(info, 8);
@@ -1708,7 +1875,8 @@ RpeBool RpeSetNthTabStopInfo(int16_t printJob, RpeObjectHandle object, int16_t p
 
 RpeBool RpeDeleteNthTabStop(int16_t printJob, RpeObjectHandle object, int16_t paragraphN, int16_t tabStopN)
 {
-    auto *entryPoint = enter<decltype(::RpeDeleteNthTabStop)>("RpeDeleteNthTabStop", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeDeleteNthTabStop)>("RpeDeleteNthTabStop", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, object, paragraphN, tabStopN);
@@ -1716,50 +1884,62 @@ RpeBool RpeDeleteNthTabStop(int16_t printJob, RpeObjectHandle object, int16_t pa
 
 int16_t RpeGetNEmbeddedFields(int16_t printJob, RpeObjectHandle object)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNEmbeddedFields)>("RpeGetNEmbeddedFields", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetNEmbeddedFields)>("RpeGetNEmbeddedFields", Gate::None, Enter::Normal);
     if (!entryPoint)
         return -1;
     return entryPoint(printJob, object);
 }
 
-RpeBool RpeGetNthEmbeddedFieldInfo(int16_t printJob, RpeObjectHandle object, int16_t fieldN, RpeEmbeddedFieldInfo *info)
+RpeBool RpeGetNthEmbeddedFieldInfo(int16_t printJob, RpeObjectHandle object, int16_t fieldN,
+                                   RpeEmbeddedFieldInfo *info)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNthEmbeddedFieldInfo)>("RpeGetNthEmbeddedFieldInfo", Gate::None, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeGetNthEmbeddedFieldInfo)>("RpeGetNthEmbeddedFieldInfo", Gate::None,
+                                                                     Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(info, 524);
     return entryPoint(printJob, object, fieldN, info);
 }
 
-RpeBool RpeGetNthEmbeddedFieldFormat(int16_t printJob, RpeObjectHandle object, int16_t fieldN, RpeObjectFormat *format)
+RpeBool RpeGetNthEmbeddedFieldFormat(int16_t printJob, RpeObjectHandle object, int16_t fieldN,
+                                     RpeObjectFormat *format)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNthEmbeddedFieldFormat)>("RpeGetNthEmbeddedFieldFormat", Gate::None, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeGetNthEmbeddedFieldFormat)>("RpeGetNthEmbeddedFieldFormat",
+                                                                       Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(format, above(5, 316, 311));
     return entryPoint(printJob, object, fieldN, format);
 }
 
-RpeBool RpeSetNthEmbeddedFieldFormat(int16_t printJob, RpeObjectHandle object, int16_t fieldN, RpeObjectFormat *format)
+RpeBool RpeSetNthEmbeddedFieldFormat(int16_t printJob, RpeObjectHandle object, int16_t fieldN,
+                                     RpeObjectFormat *format)
 {
-    auto *entryPoint = enter<decltype(::RpeSetNthEmbeddedFieldFormat)>("RpeSetNthEmbeddedFieldFormat", Gate::None, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeSetNthEmbeddedFieldFormat)>("RpeSetNthEmbeddedFieldFormat",
+                                                                       Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(format, above(5, 316, 311));
     return entryPoint(printJob, object, fieldN, format);
 }
 
-RpeBool RpeGetNthEmbeddedFieldFormatFormula(int16_t printJob, RpeObjectHandle object, int16_t fieldN, int16_t formulaName, RpeTextHandle *textHandle, int16_t *textLength)
+RpeBool RpeGetNthEmbeddedFieldFormatFormula(int16_t printJob, RpeObjectHandle object, int16_t fieldN,
+                                            int16_t formulaName, RpeTextHandle *textHandle,
+                                            int16_t *textLength)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNthEmbeddedFieldFormatFormula)>("RpeGetNthEmbeddedFieldFormatFormula", Gate::None, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeGetNthEmbeddedFieldFormatFormula)>(
+        "RpeGetNthEmbeddedFieldFormatFormula", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, object, fieldN, formulaName, textHandle, textLength);
 }
 
-RpeBool RpeSetNthEmbeddedFieldFormatFormula(int16_t printJob, RpeObjectHandle object, int16_t fieldN, int16_t formulaName, const char *formulaText)
+RpeBool RpeSetNthEmbeddedFieldFormatFormula(int16_t printJob, RpeObjectHandle object, int16_t fieldN,
+                                            int16_t formulaName, const char *formulaText)
 {
-    auto *entryPoint = enter<decltype(::RpeSetNthEmbeddedFieldFormatFormula)>("RpeSetNthEmbeddedFieldFormatFormula", Gate::None, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeSetNthEmbeddedFieldFormatFormula)>(
+        "RpeSetNthEmbeddedFieldFormatFormula", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, object, fieldN, formulaName, formulaText);
@@ -1767,7 +1947,8 @@ RpeBool RpeSetNthEmbeddedFieldFormatFormula(int16_t printJob, RpeObjectHandle ob
 
 RpeBool RpeDeleteNthEmbeddedField(int16_t printJob, RpeObjectHandle object, int16_t fieldN)
 {
-    auto *entryPoint = enter<decltype(::RpeDeleteNthEmbeddedField)>("RpeDeleteNthEmbeddedField", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeDeleteNthEmbeddedField)>("RpeDeleteNthEmbeddedField", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, object, fieldN);
@@ -1813,17 +1994,23 @@ RpeBool RpeDeleteText(int16_t printJob, RpeObjectHandle object, int32_t position
     return entryPoint(printJob, object, position, count);
 }
 
-RpeBool RpeGetNthSubreportLink(int16_t printJob, RpeObjectHandle subreportHandle, int16_t linkN, RpeTextHandle *mainFieldHandle, int16_t *mainFieldLength, RpeTextHandle *subFieldHandle, int16_t *subFieldLength)
+RpeBool RpeGetNthSubreportLink(int16_t printJob, RpeObjectHandle subreportHandle, int16_t linkN,
+                               RpeTextHandle *mainFieldHandle, int16_t *mainFieldLength,
+                               RpeTextHandle *subFieldHandle, int16_t *subFieldLength)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNthSubreportLink)>("RpeGetNthSubreportLink", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetNthSubreportLink)>("RpeGetNthSubreportLink", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
-    return entryPoint(printJob, subreportHandle, linkN, mainFieldHandle, mainFieldLength, subFieldHandle, subFieldLength);
+    return entryPoint(printJob, subreportHandle, linkN, mainFieldHandle, mainFieldLength, subFieldHandle,
+                      subFieldLength);
 }
 
-RpeBool RpeGetNthSubreportLinkEx(int16_t printJob, RpeObjectHandle subreportHandle, int16_t linkN, RpeSubreportLinkInfo *link)
+RpeBool RpeGetNthSubreportLinkEx(int16_t printJob, RpeObjectHandle subreportHandle, int16_t linkN,
+                                 RpeSubreportLinkInfo *link)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNthSubreportLinkEx)>("RpeGetNthSubreportLinkEx", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetNthSubreportLinkEx)>("RpeGetNthSubreportLinkEx", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(link, 1538);
@@ -1832,7 +2019,8 @@ RpeBool RpeGetNthSubreportLinkEx(int16_t printJob, RpeObjectHandle subreportHand
 
 RpeBool RpeGetLineObjectInfo(int16_t printJob, RpeObjectHandle object, RpeLineObjectInfo *info)
 {
-    auto *entryPoint = enter<decltype(::RpeGetLineObjectInfo)>("RpeGetLineObjectInfo", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetLineObjectInfo)>("RpeGetLineObjectInfo", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(info, 34);
@@ -1841,7 +2029,8 @@ RpeBool RpeGetLineObjectInfo(int16_t printJob, RpeObjectHandle object, RpeLineOb
 
 RpeBool RpeSetLineObjectInfo(int16_t printJob, RpeObjectHandle object, RpeLineObjectInfo *info)
 {
-    auto *entryPoint = enter<decltype(::RpeSetLineObjectInfo)>("RpeSetLineObjectInfo", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeSetLineObjectInfo)>("RpeSetLineObjectInfo", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(info, 34);
@@ -1850,7 +2039,8 @@ RpeBool RpeSetLineObjectInfo(int16_t printJob, RpeObjectHandle object, RpeLineOb
 
 RpeBool RpeGetBoxObjectInfo(int16_t printJob, RpeObjectHandle object, RpeBoxObjectInfo *info)
 {
-    auto *entryPoint = enter<decltype(::RpeGetBoxObjectInfo)>("RpeGetBoxObjectInfo", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetBoxObjectInfo)>("RpeGetBoxObjectInfo", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(info, 50);
@@ -1859,7 +2049,8 @@ RpeBool RpeGetBoxObjectInfo(int16_t printJob, RpeObjectHandle object, RpeBoxObje
 
 RpeBool RpeSetBoxObjectInfo(int16_t printJob, RpeObjectHandle object, RpeBoxObjectInfo *info)
 {
-    auto *entryPoint = enter<decltype(::RpeSetBoxObjectInfo)>("RpeSetBoxObjectInfo", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeSetBoxObjectInfo)>("RpeSetBoxObjectInfo", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(info, 50);
@@ -1868,7 +2059,8 @@ RpeBool RpeSetBoxObjectInfo(int16_t printJob, RpeObjectHandle object, RpeBoxObje
 
 RpeBool RpeGetPictureFormatInfo(int16_t printJob, RpeObjectHandle object, RpePictureFormatInfo *info)
 {
-    auto *entryPoint = enter<decltype(::RpeGetPictureFormatInfo)>("RpeGetPictureFormatInfo", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetPictureFormatInfo)>("RpeGetPictureFormatInfo", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(info, 36);
@@ -1877,7 +2069,8 @@ RpeBool RpeGetPictureFormatInfo(int16_t printJob, RpeObjectHandle object, RpePic
 
 RpeBool RpeSetPictureFormatInfo(int16_t printJob, RpeObjectHandle object, RpePictureFormatInfo *info)
 {
-    auto *entryPoint = enter<decltype(::RpeSetPictureFormatInfo)>("RpeSetPictureFormatInfo", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeSetPictureFormatInfo)>("RpeSetPictureFormatInfo", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(info, 36);
@@ -1886,15 +2079,18 @@ RpeBool RpeSetPictureFormatInfo(int16_t printJob, RpeObjectHandle object, RpePic
 
 int16_t RpeGetNSummariesInCrossTabObject(int16_t printJob, RpeObjectHandle object)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNSummariesInCrossTabObject)>("RpeGetNSummariesInCrossTabObject", Gate::None, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeGetNSummariesInCrossTabObject)>("RpeGetNSummariesInCrossTabObject",
+                                                                           Gate::None, Enter::Normal);
     if (!entryPoint)
         return -1;
     return entryPoint(printJob, object);
 }
 
-RpeBool RpeGetNthSummaryInfoInCrossTabObject(int16_t printJob, RpeObjectHandle object, int16_t summaryN, RpeCrossTabSummaryInfo *info)
+RpeBool RpeGetNthSummaryInfoInCrossTabObject(int16_t printJob, RpeObjectHandle object, int16_t summaryN,
+                                             RpeCrossTabSummaryInfo *info)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNthSummaryInfoInCrossTabObject)>("RpeGetNthSummaryInfoInCrossTabObject", Gate::None, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeGetNthSummaryInfoInCrossTabObject)>(
+        "RpeGetNthSummaryInfoInCrossTabObject", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(info, 1038);
@@ -1903,15 +2099,18 @@ RpeBool RpeGetNthSummaryInfoInCrossTabObject(int16_t printJob, RpeObjectHandle o
 
 int16_t RpeGetNGroupsInCrossTabObject(int16_t printJob, RpeObjectHandle object, int16_t rowOrColumn)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNGroupsInCrossTabObject)>("RpeGetNGroupsInCrossTabObject", Gate::None, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeGetNGroupsInCrossTabObject)>("RpeGetNGroupsInCrossTabObject",
+                                                                        Gate::None, Enter::Normal);
     if (!entryPoint)
         return -1;
     return entryPoint(printJob, object, rowOrColumn);
 }
 
-RpeBool RpeGetNthCrossTabGroupOptions(int16_t printJob, RpeObjectHandle object, int16_t rowOrColumn, int16_t groupN, RpeCrossTabGroupOptions *options)
+RpeBool RpeGetNthCrossTabGroupOptions(int16_t printJob, RpeObjectHandle object, int16_t rowOrColumn,
+                                      int16_t groupN, RpeCrossTabGroupOptions *options)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNthCrossTabGroupOptions)>("RpeGetNthCrossTabGroupOptions", Gate::None, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeGetNthCrossTabGroupOptions)>("RpeGetNthCrossTabGroupOptions",
+                                                                        Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(options, 528);
@@ -1920,48 +2119,59 @@ RpeBool RpeGetNthCrossTabGroupOptions(int16_t printJob, RpeObjectHandle object, 
 
 RpeBool RpeGetCrossTabOptions(int16_t printJob, RpeObjectHandle object, RpeCrossTabOptions *options)
 {
-    auto *entryPoint = enter<decltype(::RpeGetCrossTabOptions)>("RpeGetCrossTabOptions", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetCrossTabOptions)>("RpeGetCrossTabOptions", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(options, 26);
     return entryPoint(printJob, object, options);
 }
 
-RpeBool RpeGetObjectFormatFormula(int16_t printJob, RpeObjectHandle object, int16_t formulaName, RpeTextHandle *textHandle, int16_t *textLength)
+RpeBool RpeGetObjectFormatFormula(int16_t printJob, RpeObjectHandle object, int16_t formulaName,
+                                  RpeTextHandle *textHandle, int16_t *textLength)
 {
-    auto *entryPoint = enter<decltype(::RpeGetObjectFormatFormula)>("RpeGetObjectFormatFormula", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetObjectFormatFormula)>("RpeGetObjectFormatFormula", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, object, formulaName, textHandle, textLength);
 }
 
-RpeBool RpeSetObjectFormatFormula(int16_t printJob, RpeObjectHandle object, int16_t formulaName, const char *formulaText)
+RpeBool RpeSetObjectFormatFormula(int16_t printJob, RpeObjectHandle object, int16_t formulaName,
+                                  const char *formulaText)
 {
-    auto *entryPoint = enter<decltype(::RpeSetObjectFormatFormula)>("RpeSetObjectFormatFormula", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeSetObjectFormatFormula)>("RpeSetObjectFormatFormula", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, object, formulaName, formulaText);
 }
 
-RpeBool RpeGetParameterBrowseField(int16_t printJob, const char *parameterFieldName, const char *reportName, RpeTextHandle *textHandle, int16_t *textLength)
+RpeBool RpeGetParameterBrowseField(int16_t printJob, const char *parameterFieldName, const char *reportName,
+                                   RpeTextHandle *textHandle, int16_t *textLength)
 {
-    auto *entryPoint = enter<decltype(::RpeGetParameterBrowseField)>("RpeGetParameterBrowseField", Gate::None, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeGetParameterBrowseField)>("RpeGetParameterBrowseField", Gate::None,
+                                                                     Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, parameterFieldName, reportName, textHandle, textLength);
 }
 
-RpeBool RpeSetParameterBrowseField(int16_t printJob, const char *parameterFieldName, const char *reportName, const char *browseField)
+RpeBool RpeSetParameterBrowseField(int16_t printJob, const char *parameterFieldName, const char *reportName,
+                                   const char *browseField)
 {
-    auto *entryPoint = enter<decltype(::RpeSetParameterBrowseField)>("RpeSetParameterBrowseField", Gate::None, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeSetParameterBrowseField)>("RpeSetParameterBrowseField", Gate::None,
+                                                                     Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, parameterFieldName, reportName, browseField);
 }
 
-RpeBool RpeGetNthTableAliasName(int16_t printJob, int16_t tableN, RpeTextHandle *textHandle, int16_t *textLength)
+RpeBool RpeGetNthTableAliasName(int16_t printJob, int16_t tableN, RpeTextHandle *textHandle,
+                                int16_t *textLength)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNthTableAliasName)>("RpeGetNthTableAliasName", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetNthTableAliasName)>("RpeGetNthTableAliasName", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, tableN, textHandle, textLength);
@@ -1969,15 +2179,18 @@ RpeBool RpeGetNthTableAliasName(int16_t printJob, int16_t tableN, RpeTextHandle 
 
 RpeBool RpeSetNthTableAliasName(int16_t printJob, int16_t tableN, const char *aliasName)
 {
-    auto *entryPoint = enter<decltype(::RpeSetNthTableAliasName)>("RpeSetNthTableAliasName", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeSetNthTableAliasName)>("RpeSetNthTableAliasName", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, tableN, aliasName);
 }
 
-RpeBool RpeSetNthTableServerType(int16_t printJob, int16_t tableN, RpeServerTypeInfo *serverType, RpeBool propagate)
+RpeBool RpeSetNthTableServerType(int16_t printJob, int16_t tableN, RpeServerTypeInfo *serverType,
+                                 RpeBool propagate)
 {
-    auto *entryPoint = enter<decltype(::RpeSetNthTableServerType)>("RpeSetNthTableServerType", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeSetNthTableServerType)>("RpeSetNthTableServerType", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(serverType, 132);
@@ -1986,15 +2199,18 @@ RpeBool RpeSetNthTableServerType(int16_t printJob, int16_t tableN, RpeServerType
 
 int16_t RpeGetNDatabaseFields(int16_t printJob, int16_t tableN)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNDatabaseFields)>("RpeGetNDatabaseFields", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetNDatabaseFields)>("RpeGetNDatabaseFields", Gate::None, Enter::Normal);
     if (!entryPoint)
         return -1;
     return entryPoint(printJob, tableN);
 }
 
-RpeBool RpeGetNthDatabaseFieldInfo(int16_t printJob, int16_t tableN, int16_t fieldN, RpeDatabaseFieldInfo *info)
+RpeBool RpeGetNthDatabaseFieldInfo(int16_t printJob, int16_t tableN, int16_t fieldN,
+                                   RpeDatabaseFieldInfo *info)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNthDatabaseFieldInfo)>("RpeGetNthDatabaseFieldInfo", Gate::None, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeGetNthDatabaseFieldInfo)>("RpeGetNthDatabaseFieldInfo", Gate::None,
+                                                                     Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(info, 262);
@@ -2003,7 +2219,8 @@ RpeBool RpeGetNthDatabaseFieldInfo(int16_t printJob, int16_t tableN, int16_t fie
 
 RpeBool RpeGetNthSummaryFieldInfo(int16_t printJob, RpeObjectHandle object, RpeSummaryFieldInfo *info)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNthSummaryFieldInfo)>("RpeGetNthSummaryFieldInfo", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetNthSummaryFieldInfo)>("RpeGetNthSummaryFieldInfo", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(info, 1546);
@@ -2028,7 +2245,8 @@ RpeBool RpeSetReportStyle(int16_t printJob, int16_t style)
 
 RpeBool RpeGetNthOLAPCubeLogOnInfo(int16_t printJob, int16_t cubeN, RpeOlapLogOnInfo *info)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNthOLAPCubeLogOnInfo)>("RpeGetNthOLAPCubeLogOnInfo", Gate::None, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeGetNthOLAPCubeLogOnInfo)>("RpeGetNthOLAPCubeLogOnInfo", Gate::None,
+                                                                     Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(info, 1666);
@@ -2037,7 +2255,8 @@ RpeBool RpeGetNthOLAPCubeLogOnInfo(int16_t printJob, int16_t cubeN, RpeOlapLogOn
 
 RpeBool RpeSetNthOLAPCubeLogOnInfo(int16_t printJob, int16_t cubeN, RpeOlapLogOnInfo *info)
 {
-    auto *entryPoint = enter<decltype(::RpeSetNthOLAPCubeLogOnInfo)>("RpeSetNthOLAPCubeLogOnInfo", Gate::None, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeSetNthOLAPCubeLogOnInfo)>("RpeSetNthOLAPCubeLogOnInfo", Gate::None,
+                                                                     Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(info, 1666);
@@ -2046,24 +2265,29 @@ RpeBool RpeSetNthOLAPCubeLogOnInfo(int16_t printJob, int16_t cubeN, RpeOlapLogOn
 
 int16_t RpeGetObjectNHiliteConditions(int16_t printJob, RpeObjectHandle object)
 {
-    auto *entryPoint = enter<decltype(::RpeGetObjectNHiliteConditions)>("RpeGetObjectNHiliteConditions", Gate::None, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeGetObjectNHiliteConditions)>("RpeGetObjectNHiliteConditions",
+                                                                        Gate::None, Enter::Normal);
     if (!entryPoint)
         return -1;
     return entryPoint(printJob, object);
 }
 
-RpeBool RpeSetObjectNthHiliteCondition(int16_t printJob, RpeObjectHandle object, int16_t conditionN, RpeHiliteConditionInfo *info)
+RpeBool RpeSetObjectNthHiliteCondition(int16_t printJob, RpeObjectHandle object, int16_t conditionN,
+                                       RpeHiliteConditionInfo *info)
 {
-    auto *entryPoint = enter<decltype(::RpeSetObjectNthHiliteCondition)>("RpeSetObjectNthHiliteCondition", Gate::None, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeSetObjectNthHiliteCondition)>("RpeSetObjectNthHiliteCondition",
+                                                                         Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(info, hiliteConditionSize());
     return entryPoint(printJob, object, conditionN, info);
 }
 
-RpeBool RpeGetObjectNthHiliteCondition(int16_t printJob, RpeObjectHandle object, int16_t conditionN, RpeHiliteConditionInfo *info)
+RpeBool RpeGetObjectNthHiliteCondition(int16_t printJob, RpeObjectHandle object, int16_t conditionN,
+                                       RpeHiliteConditionInfo *info)
 {
-    auto *entryPoint = enter<decltype(::RpeGetObjectNthHiliteCondition)>("RpeGetObjectNthHiliteCondition", Gate::None, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeGetObjectNthHiliteCondition)>("RpeGetObjectNthHiliteCondition",
+                                                                         Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(info, hiliteConditionSize());
@@ -2072,7 +2296,8 @@ RpeBool RpeGetObjectNthHiliteCondition(int16_t printJob, RpeObjectHandle object,
 
 RpeBool RpeAddObjectHiliteCondition(int16_t printJob, RpeObjectHandle object, RpeHiliteConditionInfo *info)
 {
-    auto *entryPoint = enter<decltype(::RpeAddObjectHiliteCondition)>("RpeAddObjectHiliteCondition", Gate::None, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeAddObjectHiliteCondition)>("RpeAddObjectHiliteCondition",
+                                                                      Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(info, hiliteConditionSize());
@@ -2081,7 +2306,8 @@ RpeBool RpeAddObjectHiliteCondition(int16_t printJob, RpeObjectHandle object, Rp
 
 RpeBool RpeClearObjectHiliteConditions(int16_t printJob, RpeObjectHandle object)
 {
-    auto *entryPoint = enter<decltype(::RpeClearObjectHiliteConditions)>("RpeClearObjectHiliteConditions", Gate::None, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeClearObjectHiliteConditions)>("RpeClearObjectHiliteConditions",
+                                                                         Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, object);
@@ -2089,15 +2315,18 @@ RpeBool RpeClearObjectHiliteConditions(int16_t printJob, RpeObjectHandle object)
 
 int16_t RpeGetNRunningTotals(int16_t printJob)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNRunningTotals)>("RpeGetNRunningTotals", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetNRunningTotals)>("RpeGetNRunningTotals", Gate::None, Enter::Normal);
     if (!entryPoint)
         return -1;
     return entryPoint(printJob);
 }
 
-RpeBool RpeGetNthRunningTotalName(int16_t printJob, int16_t totalN, RpeTextHandle *textHandle, int16_t *textLength)
+RpeBool RpeGetNthRunningTotalName(int16_t printJob, int16_t totalN, RpeTextHandle *textHandle,
+                                  int16_t *textLength)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNthRunningTotalName)>("RpeGetNthRunningTotalName", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetNthRunningTotalName)>("RpeGetNthRunningTotalName", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, totalN, textHandle, textLength);
@@ -2105,32 +2334,39 @@ RpeBool RpeGetNthRunningTotalName(int16_t printJob, int16_t totalN, RpeTextHandl
 
 RpeBool RpeGetRunningTotalInfo(int16_t printJob, const char *totalName, RpeRunningTotalInfo *info)
 {
-    auto *entryPoint = enter<decltype(::RpeGetRunningTotalInfo)>("RpeGetRunningTotalInfo", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetRunningTotalInfo)>("RpeGetRunningTotalInfo", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(info, 14);
     return entryPoint(printJob, totalName, info);
 }
 
-RpeBool RpeGetRunningTotalConditionField(int16_t printJob, const char *totalName, int16_t conditionType, RpeTextHandle *textHandle, int16_t *textLength)
+RpeBool RpeGetRunningTotalConditionField(int16_t printJob, const char *totalName, int16_t conditionType,
+                                         RpeTextHandle *textHandle, int16_t *textLength)
 {
-    auto *entryPoint = enter<decltype(::RpeGetRunningTotalConditionField)>("RpeGetRunningTotalConditionField", Gate::None, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeGetRunningTotalConditionField)>("RpeGetRunningTotalConditionField",
+                                                                           Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, totalName, conditionType, textHandle, textLength);
 }
 
-RpeBool RpeGetRunningTotalConditionFormula(int16_t printJob, const char *totalName, int16_t conditionType, RpeTextHandle *textHandle, int16_t *textLength)
+RpeBool RpeGetRunningTotalConditionFormula(int16_t printJob, const char *totalName, int16_t conditionType,
+                                           RpeTextHandle *textHandle, int16_t *textLength)
 {
-    auto *entryPoint = enter<decltype(::RpeGetRunningTotalConditionFormula)>("RpeGetRunningTotalConditionFormula", Gate::None, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeGetRunningTotalConditionFormula)>(
+        "RpeGetRunningTotalConditionFormula", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, totalName, conditionType, textHandle, textLength);
 }
 
-RpeBool RpeGetRunningTotalSummaryField(int16_t printJob, const char *totalName, int16_t fieldType, RpeTextHandle *textHandle, int16_t *textLength)
+RpeBool RpeGetRunningTotalSummaryField(int16_t printJob, const char *totalName, int16_t fieldType,
+                                       RpeTextHandle *textHandle, int16_t *textLength)
 {
-    auto *entryPoint = enter<decltype(::RpeGetRunningTotalSummaryField)>("RpeGetRunningTotalSummaryField", Gate::None, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeGetRunningTotalSummaryField)>("RpeGetRunningTotalSummaryField",
+                                                                         Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, totalName, fieldType, textHandle, textLength);
@@ -2174,23 +2410,28 @@ RpeBool RpeSetMapStyle(int16_t printJob, RpeObjectHandle object, RpeMapStyle *st
 
 int16_t RpeGetNMapSummaryFields(int16_t printJob, RpeObjectHandle object)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNMapSummaryFields)>("RpeGetNMapSummaryFields", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetNMapSummaryFields)>("RpeGetNMapSummaryFields", Gate::None, Enter::Normal);
     if (!entryPoint)
         return -1;
     return entryPoint(printJob, object);
 }
 
-RpeBool RpeGetNthMapSummaryField(int16_t printJob, RpeObjectHandle object, int16_t fieldN, RpeTextHandle *textHandle, int16_t *textLength)
+RpeBool RpeGetNthMapSummaryField(int16_t printJob, RpeObjectHandle object, int16_t fieldN,
+                                 RpeTextHandle *textHandle, int16_t *textLength)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNthMapSummaryField)>("RpeGetNthMapSummaryField", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetNthMapSummaryField)>("RpeGetNthMapSummaryField", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, object, fieldN, textHandle, textLength);
 }
 
-RpeBool RpeSetNthMapSummaryField(int16_t printJob, RpeObjectHandle object, int16_t fieldN, const char *fieldName)
+RpeBool RpeSetNthMapSummaryField(int16_t printJob, RpeObjectHandle object, int16_t fieldN,
+                                 const char *fieldName)
 {
-    auto *entryPoint = enter<decltype(::RpeSetNthMapSummaryField)>("RpeSetNthMapSummaryField", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeSetNthMapSummaryField)>("RpeSetNthMapSummaryField", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, object, fieldN, fieldName);
@@ -2198,23 +2439,28 @@ RpeBool RpeSetNthMapSummaryField(int16_t printJob, RpeObjectHandle object, int16
 
 int16_t RpeGetNMapConditionFields(int16_t printJob, RpeObjectHandle object)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNMapConditionFields)>("RpeGetNMapConditionFields", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetNMapConditionFields)>("RpeGetNMapConditionFields", Gate::None, Enter::Normal);
     if (!entryPoint)
         return -1;
     return entryPoint(printJob, object);
 }
 
-RpeBool RpeGetNthMapConditionField(int16_t printJob, RpeObjectHandle object, int16_t fieldN, RpeTextHandle *textHandle, int16_t *textLength)
+RpeBool RpeGetNthMapConditionField(int16_t printJob, RpeObjectHandle object, int16_t fieldN,
+                                   RpeTextHandle *textHandle, int16_t *textLength)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNthMapConditionField)>("RpeGetNthMapConditionField", Gate::None, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeGetNthMapConditionField)>("RpeGetNthMapConditionField", Gate::None,
+                                                                     Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, object, fieldN, textHandle, textLength);
 }
 
-RpeBool RpeSetNthMapConditionField(int16_t printJob, RpeObjectHandle object, int16_t fieldN, const char *fieldName)
+RpeBool RpeSetNthMapConditionField(int16_t printJob, RpeObjectHandle object, int16_t fieldN,
+                                   const char *fieldName)
 {
-    auto *entryPoint = enter<decltype(::RpeSetNthMapConditionField)>("RpeSetNthMapConditionField", Gate::None, Enter::Normal);
+    auto *entryPoint = enter<decltype(::RpeSetNthMapConditionField)>("RpeSetNthMapConditionField", Gate::None,
+                                                                     Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, object, fieldN, fieldName);
@@ -2222,7 +2468,8 @@ RpeBool RpeSetNthMapConditionField(int16_t printJob, RpeObjectHandle object, int
 
 RpeBool RpeSetMapConditions(int16_t printJob, RpeObjectHandle object, RpeMapCondition *conditions)
 {
-    auto *entryPoint = enter<decltype(::RpeSetMapConditions)>("RpeSetMapConditions", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeSetMapConditions)>("RpeSetMapConditions", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(conditions, 6);
@@ -2231,7 +2478,8 @@ RpeBool RpeSetMapConditions(int16_t printJob, RpeObjectHandle object, RpeMapCond
 
 RpeBool RpeGetMapConditions(int16_t printJob, RpeObjectHandle object, RpeMapCondition *conditions)
 {
-    auto *entryPoint = enter<decltype(::RpeGetMapConditions)>("RpeGetMapConditions", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetMapConditions)>("RpeGetMapConditions", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(conditions, 6);
@@ -2246,7 +2494,8 @@ RpeBool RpeSetMapTitle(int16_t printJob, RpeObjectHandle object, const char *tit
     return entryPoint(printJob, object, title);
 }
 
-RpeBool RpeGetMapTitle(int16_t printJob, RpeObjectHandle object, RpeTextHandle *textHandle, int16_t *textLength)
+RpeBool RpeGetMapTitle(int16_t printJob, RpeObjectHandle object, RpeTextHandle *textHandle,
+                       int16_t *textLength)
 {
     auto *entryPoint = enter<decltype(::RpeGetMapTitle)>("RpeGetMapTitle", Gate::None, Enter::Normal);
     if (!entryPoint)
@@ -2256,15 +2505,18 @@ RpeBool RpeGetMapTitle(int16_t printJob, RpeObjectHandle object, RpeTextHandle *
 
 RpeBool RpeSetMapLegendTitle(int16_t printJob, RpeObjectHandle object, const char *title)
 {
-    auto *entryPoint = enter<decltype(::RpeSetMapLegendTitle)>("RpeSetMapLegendTitle", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeSetMapLegendTitle)>("RpeSetMapLegendTitle", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, object, title);
 }
 
-RpeBool RpeGetMapLegendTitle(int16_t printJob, RpeObjectHandle object, RpeTextHandle *textHandle, int16_t *textLength)
+RpeBool RpeGetMapLegendTitle(int16_t printJob, RpeObjectHandle object, RpeTextHandle *textHandle,
+                             int16_t *textLength)
 {
-    auto *entryPoint = enter<decltype(::RpeGetMapLegendTitle)>("RpeGetMapLegendTitle", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetMapLegendTitle)>("RpeGetMapLegendTitle", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, object, textHandle, textLength);
@@ -2272,15 +2524,18 @@ RpeBool RpeGetMapLegendTitle(int16_t printJob, RpeObjectHandle object, RpeTextHa
 
 RpeBool RpeSetMapLegendSubtitle(int16_t printJob, RpeObjectHandle object, const char *title)
 {
-    auto *entryPoint = enter<decltype(::RpeSetMapLegendSubtitle)>("RpeSetMapLegendSubtitle", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeSetMapLegendSubtitle)>("RpeSetMapLegendSubtitle", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, object, title);
 }
 
-RpeBool RpeGetMapLegendSubtitle(int16_t printJob, RpeObjectHandle object, RpeTextHandle *textHandle, int16_t *textLength)
+RpeBool RpeGetMapLegendSubtitle(int16_t printJob, RpeObjectHandle object, RpeTextHandle *textHandle,
+                                int16_t *textLength)
 {
-    auto *entryPoint = enter<decltype(::RpeGetMapLegendSubtitle)>("RpeGetMapLegendSubtitle", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetMapLegendSubtitle)>("RpeGetMapLegendSubtitle", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, object, textHandle, textLength);
@@ -2288,7 +2543,8 @@ RpeBool RpeGetMapLegendSubtitle(int16_t printJob, RpeObjectHandle object, RpeTex
 
 RpeBool RpeSetFormulaSyntax(int16_t printJob, RpeFormulaSyntax *syntax)
 {
-    auto *entryPoint = enter<decltype(::RpeSetFormulaSyntax)>("RpeSetFormulaSyntax", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeSetFormulaSyntax)>("RpeSetFormulaSyntax", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(syntax, 6);
@@ -2297,7 +2553,8 @@ RpeBool RpeSetFormulaSyntax(int16_t printJob, RpeFormulaSyntax *syntax)
 
 RpeBool RpeGetFormulaSyntax(int16_t printJob, RpeFormulaSyntax *syntax)
 {
-    auto *entryPoint = enter<decltype(::RpeGetFormulaSyntax)>("RpeGetFormulaSyntax", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetFormulaSyntax)>("RpeGetFormulaSyntax", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(syntax, 6);
@@ -2306,7 +2563,8 @@ RpeBool RpeGetFormulaSyntax(int16_t printJob, RpeFormulaSyntax *syntax)
 
 RpeBool RpeGetStartPageNumber(int16_t printJob, int16_t *startPageNumber)
 {
-    auto *entryPoint = enter<decltype(::RpeGetStartPageNumber)>("RpeGetStartPageNumber", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetStartPageNumber)>("RpeGetStartPageNumber", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, startPageNumber);
@@ -2314,7 +2572,8 @@ RpeBool RpeGetStartPageNumber(int16_t printJob, int16_t *startPageNumber)
 
 RpeBool RpeSetStartPageNumber(int16_t printJob, int16_t startPageNumber)
 {
-    auto *entryPoint = enter<decltype(::RpeSetStartPageNumber)>("RpeSetStartPageNumber", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeSetStartPageNumber)>("RpeSetStartPageNumber", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, startPageNumber);
@@ -2322,7 +2581,8 @@ RpeBool RpeSetStartPageNumber(int16_t printJob, int16_t startPageNumber)
 
 RpeBool RpeSetGlobalOptions(int16_t printJob, RpeGlobalOptions *options)
 {
-    auto *entryPoint = enter<decltype(::RpeSetGlobalOptions)>("RpeSetGlobalOptions", Gate::Rpe6OrHigher, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeSetGlobalOptions)>("RpeSetGlobalOptions", Gate::Rpe6OrHigher, Enter::Normal);
     if (!entryPoint)
         return 0;
     setStructSize(options, above(7, 8, 6));
@@ -2331,7 +2591,8 @@ RpeBool RpeSetGlobalOptions(int16_t printJob, RpeGlobalOptions *options)
 
 int16_t RpeGetNSectionsInArea(int16_t printJob, int16_t areaCode)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNSectionsInArea)>("RpeGetNSectionsInArea", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetNSectionsInArea)>("RpeGetNSectionsInArea", Gate::None, Enter::Normal);
     if (!entryPoint)
         return -1;
     return entryPoint(printJob, areaCode);
@@ -2345,9 +2606,11 @@ RpeBool RpeGetSectionWidth(int16_t printJob, int16_t sectionCode, int16_t *width
     return entryPoint(printJob, sectionCode, width);
 }
 
-RpeBool RpeGetNthGroupNameFormula(int16_t printJob, int16_t groupN, RpeTextHandle *textHandle, int16_t *textLength)
+RpeBool RpeGetNthGroupNameFormula(int16_t printJob, int16_t groupN, RpeTextHandle *textHandle,
+                                  int16_t *textLength)
 {
-    auto *entryPoint = enter<decltype(::RpeGetNthGroupNameFormula)>("RpeGetNthGroupNameFormula", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeGetNthGroupNameFormula)>("RpeGetNthGroupNameFormula", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, groupN, textHandle, textLength);
@@ -2355,7 +2618,8 @@ RpeBool RpeGetNthGroupNameFormula(int16_t printJob, int16_t groupN, RpeTextHandl
 
 RpeBool RpeSetNthGroupNameFormula(int16_t printJob, int16_t groupN, const char *formulaText)
 {
-    auto *entryPoint = enter<decltype(::RpeSetNthGroupNameFormula)>("RpeSetNthGroupNameFormula", Gate::None, Enter::Normal);
+    auto *entryPoint =
+        enter<decltype(::RpeSetNthGroupNameFormula)>("RpeSetNthGroupNameFormula", Gate::None, Enter::Normal);
     if (!entryPoint)
         return 0;
     return entryPoint(printJob, groupN, formulaText);

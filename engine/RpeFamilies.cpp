@@ -136,7 +136,8 @@ bool TRpeFormulas::readItem(int i)
     RpeTextHandle nameHandle = nullptr, textHandle = nullptr;
     int16_t nameLength = 0, textLength = 0;
     Rpe->UseHandle();
-    if (!dyn::RpeGetNthFormula(Rpe->JobNumber(), int16_t(i), &nameHandle, &nameLength, &textHandle, &textLength)) {
+    if (!dyn::RpeGetNthFormula(Rpe->JobNumber(), int16_t(i), &nameHandle, &nameLength, &textHandle,
+                               &textLength)) {
         Rpe->EngineError(indexContext("RpeGetNthFormula"));
         return false;
     }
@@ -245,7 +246,8 @@ void TRpeFormulasItem::setFormula(const QStringList &lines)
 void TRpeFormulasItem::Clear()
 {
     TRpe *rpe = m_owner->Rpe;
-    if (m_owner->Number() >= 0 && !RpeUtl::IsBlank(rpe->ReportName()) && QFileInfo::exists(rpe->ReportName())) {
+    if (m_owner->Number() >= 0 && !RpeUtl::IsBlank(rpe->ReportName()) &&
+        QFileInfo::exists(rpe->ReportName())) {
         setFormula({});
         return;
     }
@@ -470,8 +472,9 @@ bool TRpeSortFieldsBase::readItem(int i)
     RpeTextHandle handle = nullptr;
     int16_t length = 0, direction = 0;
     Rpe->UseHandle();
-    const RpeBool ok = m_groups ? dyn::RpeGetNthGroupSortField(Rpe->JobNumber(), int16_t(i), &handle, &length, &direction)
-                                : dyn::RpeGetNthSortField(Rpe->JobNumber(), int16_t(i), &handle, &length, &direction);
+    const RpeBool ok =
+        m_groups ? dyn::RpeGetNthGroupSortField(Rpe->JobNumber(), int16_t(i), &handle, &length, &direction)
+                 : dyn::RpeGetNthSortField(Rpe->JobNumber(), int16_t(i), &handle, &length, &direction);
     if (!ok) {
         Rpe->EngineError(indexContext(m_groups ? "RpeGetNthGroupSortField" : "RpeGetNthSortField"));
         return false;
@@ -494,11 +497,13 @@ void TRpeSortFieldsBase::write()
     const QByteArray name = m_fieldName.toUtf8();
     const int16_t direction = m_descending ? RPE_SF_DESCENDING : RPE_SF_ASCENDING;
     Rpe->UseHandle();
-    const RpeBool ok = m_groups
-                           ? dyn::RpeSetNthGroupSortField(Rpe->JobNumber(), int16_t(m_number), name.constData(), direction)
-                           : dyn::RpeSetNthSortField(Rpe->JobNumber(), int16_t(m_number), name.constData(), direction);
+    const RpeBool ok =
+        m_groups
+            ? dyn::RpeSetNthGroupSortField(Rpe->JobNumber(), int16_t(m_number), name.constData(), direction)
+            : dyn::RpeSetNthSortField(Rpe->JobNumber(), int16_t(m_number), name.constData(), direction);
     if (!ok)
-        Rpe->EngineError(itemContext(QStringLiteral("Set"), m_groups ? "RpeSetNthGroupSortField" : "RpeSetNthSortField"));
+        Rpe->EngineError(
+            itemContext(QStringLiteral("Set"), m_groups ? "RpeSetNthGroupSortField" : "RpeSetNthSortField"));
 }
 
 void TRpeSortFieldsBase::setFieldName(const QString &name)
@@ -567,7 +572,9 @@ void TRpeGroups::clearItem()
 
 // ---- SQL expressions, running totals, stored procedure parameters ----
 
-TRpeSQLExpressions::TRpeSQLExpressions(TRpe *owner) : TRpeContainer(owner, QStringLiteral("SQLExpressions")) {}
+TRpeSQLExpressions::TRpeSQLExpressions(TRpe *owner) : TRpeContainer(owner, QStringLiteral("SQLExpressions"))
+{
+}
 
 int TRpeSQLExpressions::Count()
 {
@@ -621,7 +628,8 @@ bool TRpeRunningTotals::readItem(int i)
     return true;
 }
 
-TRpeStoredProcParams::TRpeStoredProcParams(TRpe *owner) : TRpeContainer(owner, QStringLiteral("StoredProcParams"))
+TRpeStoredProcParams::TRpeStoredProcParams(TRpe *owner)
+    : TRpeContainer(owner, QStringLiteral("StoredProcParams"))
 {
 }
 
@@ -695,13 +703,27 @@ namespace {
 char *summaryField(RpeReportSummaryInfo &info, TRpeSummaryInfo::Item item, std::size_t &size)
 {
     switch (item) {
-    case TRpeSummaryInfo::Title: size = sizeof info.Title; return info.Title;
-    case TRpeSummaryInfo::Subject: size = sizeof info.Subject; return info.Subject;
-    case TRpeSummaryInfo::Author: size = sizeof info.Author; return info.Author;
-    case TRpeSummaryInfo::Keywords: size = sizeof info.Keywords; return info.Keywords;
-    case TRpeSummaryInfo::Comments: size = sizeof info.Comments; return info.Comments;
-    case TRpeSummaryInfo::Template: size = sizeof info.ReportTemplate; return info.ReportTemplate;
-    case TRpeSummaryInfo::AppName: size = sizeof info.ApplicationName; return info.ApplicationName;
+    case TRpeSummaryInfo::Title:
+        size = sizeof info.Title;
+        return info.Title;
+    case TRpeSummaryInfo::Subject:
+        size = sizeof info.Subject;
+        return info.Subject;
+    case TRpeSummaryInfo::Author:
+        size = sizeof info.Author;
+        return info.Author;
+    case TRpeSummaryInfo::Keywords:
+        size = sizeof info.Keywords;
+        return info.Keywords;
+    case TRpeSummaryInfo::Comments:
+        size = sizeof info.Comments;
+        return info.Comments;
+    case TRpeSummaryInfo::Template:
+        size = sizeof info.ReportTemplate;
+        return info.ReportTemplate;
+    case TRpeSummaryInfo::AppName:
+        size = sizeof info.ApplicationName;
+        return info.ApplicationName;
     }
     size = 0;
     return nullptr;
@@ -1013,12 +1035,13 @@ bool TRpeFormatBase::read(RpeSectionOptions &o, const QString &operation)
     o = RpeSectionOptions{};
     o.StructSize = sizeof o;
     Rpe->UseHandle();
-    if (m_area ? dyn::RpeGetAreaFormat(Rpe->JobNumber(), c, &o) : dyn::RpeGetSectionFormat(Rpe->JobNumber(), c, &o))
+    if (m_area ? dyn::RpeGetAreaFormat(Rpe->JobNumber(), c, &o)
+               : dyn::RpeGetSectionFormat(Rpe->JobNumber(), c, &o))
         return true;
-    Rpe->EngineError(QStringLiteral("%1.%2 <%3>")
-                         .arg(m_familyName, operation,
-                              QLatin1String(m_area ? "RpeGetAreaFormat" : "RpeGetSectionFormat")),
-                     Rpe->IgnoreRPEBugs() ? Rpe->rpeBugCodes() : QList<int>());
+    Rpe->EngineError(
+        QStringLiteral("%1.%2 <%3>")
+            .arg(m_familyName, operation, QLatin1String(m_area ? "RpeGetAreaFormat" : "RpeGetSectionFormat")),
+        Rpe->IgnoreRPEBugs() ? Rpe->rpeBugCodes() : QList<int>());
     return false;
 }
 
@@ -1028,7 +1051,8 @@ void TRpeFormatBase::write(RpeSectionOptions &o, const QString &operation)
     if (!code(c, operation))
         return;
     Rpe->UseHandle();
-    if (!(m_area ? dyn::RpeSetAreaFormat(Rpe->JobNumber(), c, &o) : dyn::RpeSetSectionFormat(Rpe->JobNumber(), c, &o)))
+    if (!(m_area ? dyn::RpeSetAreaFormat(Rpe->JobNumber(), c, &o)
+                 : dyn::RpeSetSectionFormat(Rpe->JobNumber(), c, &o)))
         Rpe->EngineError(QStringLiteral("%1.%2 <%3>")
                              .arg(m_familyName, operation,
                                   QLatin1String(m_area ? "RpeSetAreaFormat" : "RpeSetSectionFormat")),
@@ -1041,17 +1065,28 @@ int16_t &formatField(RpeSectionOptions &o, TRpeFormatBase::Option option, bool &
 {
     inverted = option == TRpeFormatBase::Suppress || option == TRpeFormatBase::Hide;
     switch (option) {
-    case TRpeFormatBase::Suppress: return o.Visible;
-    case TRpeFormatBase::NewPageBefore: return o.NewPageBefore;
-    case TRpeFormatBase::NewPageAfter: return o.NewPageAfter;
-    case TRpeFormatBase::KeepTogether: return o.KeepTogether;
-    case TRpeFormatBase::SuppressBlankSection: return o.SuppressBlankSection;
-    case TRpeFormatBase::ResetPageNAfter: return o.ResetPageNAfter;
-    case TRpeFormatBase::PrintAtBottomOfPage: return o.PrintAtBottomOfPage;
-    case TRpeFormatBase::UnderlaySection: return o.UnderlaySection;
-    case TRpeFormatBase::FreeFormPlacement: return o.FreeFormPlacement;
-    case TRpeFormatBase::Hide: return o.ShowArea;
-    case TRpeFormatBase::ReserveMinimumPageFooter: return o.ReserveMinimumPageFooter;
+    case TRpeFormatBase::Suppress:
+        return o.Visible;
+    case TRpeFormatBase::NewPageBefore:
+        return o.NewPageBefore;
+    case TRpeFormatBase::NewPageAfter:
+        return o.NewPageAfter;
+    case TRpeFormatBase::KeepTogether:
+        return o.KeepTogether;
+    case TRpeFormatBase::SuppressBlankSection:
+        return o.SuppressBlankSection;
+    case TRpeFormatBase::ResetPageNAfter:
+        return o.ResetPageNAfter;
+    case TRpeFormatBase::PrintAtBottomOfPage:
+        return o.PrintAtBottomOfPage;
+    case TRpeFormatBase::UnderlaySection:
+        return o.UnderlaySection;
+    case TRpeFormatBase::FreeFormPlacement:
+        return o.FreeFormPlacement;
+    case TRpeFormatBase::Hide:
+        return o.ShowArea;
+    case TRpeFormatBase::ReserveMinimumPageFooter:
+        return o.ReserveMinimumPageFooter;
     }
     return o.Visible;
 }
@@ -1104,9 +1139,9 @@ QString TRpeFormatBase::Formula(int formulaName)
     RpeTextHandle handle = nullptr;
     int16_t length = 0;
     Rpe->UseHandle();
-    const RpeBool ok = m_area ? dyn::RpeGetAreaFormatFormula(Rpe->JobNumber(), c, int16_t(formulaName), &handle, &length)
-                              : dyn::RpeGetSectionFormatFormula(Rpe->JobNumber(), c, int16_t(formulaName), &handle,
-                                                                &length);
+    const RpeBool ok =
+        m_area ? dyn::RpeGetAreaFormatFormula(Rpe->JobNumber(), c, int16_t(formulaName), &handle, &length)
+               : dyn::RpeGetSectionFormatFormula(Rpe->JobNumber(), c, int16_t(formulaName), &handle, &length);
     if (!ok) {
         Rpe->EngineError(QStringLiteral("%1.Formulas <%2>")
                              .arg(m_familyName, QLatin1String(m_area ? "RpeGetAreaFormatFormula"
@@ -1125,9 +1160,10 @@ void TRpeFormatBase::setFormula(int formulaName, const QString &text)
         return;
     const QByteArray bytes = text.toUtf8();
     Rpe->UseHandle();
-    const RpeBool ok = m_area ? dyn::RpeSetAreaFormatFormula(Rpe->JobNumber(), c, int16_t(formulaName), bytes.constData())
-                              : dyn::RpeSetSectionFormatFormula(Rpe->JobNumber(), c, int16_t(formulaName),
-                                                                bytes.constData());
+    const RpeBool ok =
+        m_area
+            ? dyn::RpeSetAreaFormatFormula(Rpe->JobNumber(), c, int16_t(formulaName), bytes.constData())
+            : dyn::RpeSetSectionFormatFormula(Rpe->JobNumber(), c, int16_t(formulaName), bytes.constData());
     if (!ok)
         Rpe->EngineError(QStringLiteral("%1.Formulas <%2>")
                              .arg(m_familyName, QLatin1String(m_area ? "RpeSetAreaFormatFormula"
@@ -1170,9 +1206,9 @@ bool TRpeSectionFont::Send()
     }
     const QByteArray face = Name.toUtf8();
     Rpe->UseHandle();
-    if (!dyn::RpeSetFont(Rpe->JobNumber(), c, int16_t(ScopeCode), face.constData(), int16_t(Family), int16_t(Pitch),
-                         int16_t(CharSet), int16_t(Size), Italic ? 1 : 0, Underlined ? 1 : 0, StrikeThrough ? 1 : 0,
-                         int16_t(Weight))) {
+    if (!dyn::RpeSetFont(Rpe->JobNumber(), c, int16_t(ScopeCode), face.constData(), int16_t(Family),
+                         int16_t(Pitch), int16_t(CharSet), int16_t(Size), Italic ? 1 : 0, Underlined ? 1 : 0,
+                         StrikeThrough ? 1 : 0, int16_t(Weight))) {
         Rpe->EngineError(QStringLiteral("SectionFont.Send <RpeSetFont>"));
         return false;
     }

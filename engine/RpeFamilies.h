@@ -263,7 +263,8 @@ public:
 class TRpeGroupSortFields : public TRpeSortFieldsBase
 {
 public:
-    explicit TRpeGroupSortFields(TRpe *owner) : TRpeSortFieldsBase(owner, QStringLiteral("GroupSortFields"), true)
+    explicit TRpeGroupSortFields(TRpe *owner)
+        : TRpeSortFieldsBase(owner, QStringLiteral("GroupSortFields"), true)
     {
     }
 };
@@ -402,11 +403,11 @@ public:
     int FieldLength() const { return Object().FieldLength; }
 };
 
-#define RPE_FIELD_FAMILY(Type, Name, SubKind)                                                                          \
-    class Type : public TRpeFieldObjectContainer                                                                       \
-    {                                                                                                                  \
-    public:                                                                                                            \
-        explicit Type(TRpe *owner) : TRpeFieldObjectContainer(owner, QStringLiteral(Name), SubKind) {}                 \
+#define RPE_FIELD_FAMILY(Type, Name, SubKind)                                                                \
+    class Type : public TRpeFieldObjectContainer                                                             \
+    {                                                                                                        \
+    public:                                                                                                  \
+        explicit Type(TRpe *owner) : TRpeFieldObjectContainer(owner, QStringLiteral(Name), SubKind) {}       \
     };
 RPE_FIELD_FAMILY(TRpeDatabaseFields, "DatabaseFields", RPE_FIELD_DATABASE)
 RPE_FIELD_FAMILY(TRpeSummaryFields, "SummaryFields", RPE_FIELD_SUMMARY)
@@ -414,11 +415,11 @@ RPE_FIELD_FAMILY(TRpeSpecialFields, "SpecialFields", RPE_FIELD_SPECIAL)
 RPE_FIELD_FAMILY(TRpeGroupNameFields, "GroupNameFields", RPE_FIELD_GROUPNAME)
 #undef RPE_FIELD_FAMILY
 
-#define RPE_OBJECT_FAMILY(Type, Name, Kind, SubKind)                                                                  \
-    class Type : public TRpeObjectContainer                                                                            \
-    {                                                                                                                  \
-    public:                                                                                                            \
-        explicit Type(TRpe *owner) : TRpeObjectContainer(owner, QStringLiteral(Name), Kind, SubKind) {}                \
+#define RPE_OBJECT_FAMILY(Type, Name, Kind, SubKind)                                                         \
+    class Type : public TRpeObjectContainer                                                                  \
+    {                                                                                                        \
+    public:                                                                                                  \
+        explicit Type(TRpe *owner) : TRpeObjectContainer(owner, QStringLiteral(Name), Kind, SubKind) {}      \
     };
 RPE_OBJECT_FAMILY(TRpeTextObjects, "TextObjects", RPE_OBJ_TEXT, 0)
 RPE_OBJECT_FAMILY(TRpeLines, "Lines", RPE_OBJ_LINE, 0)
@@ -652,11 +653,11 @@ private:
 
 // Families whose properties the system never reads or writes; the component
 // owns and clears them.
-#define RPE_UNUSED_FAMILY(Name)                                                                                        \
-    class Name : public TRpePersistent                                                                                  \
-    {                                                                                                                  \
-    public:                                                                                                            \
-        using TRpePersistent::TRpePersistent;                                                                            \
+#define RPE_UNUSED_FAMILY(Name)                                                                              \
+    class Name : public TRpePersistent                                                                       \
+    {                                                                                                        \
+    public:                                                                                                  \
+        using TRpePersistent::TRpePersistent;                                                                \
     };
 RPE_UNUSED_FAMILY(TRpeRecords)
 #undef RPE_UNUSED_FAMILY

@@ -19,10 +19,11 @@ QString findOnSearchPath()
     QStringList folders;
     if (QCoreApplication::instance())
         folders << QCoreApplication::applicationDirPath();
-    for (const QString &folder : qEnvironmentVariable("LD_LIBRARY_PATH").split(QLatin1Char(':'), Qt::SkipEmptyParts))
+    for (const QString &folder :
+         qEnvironmentVariable("LD_LIBRARY_PATH").split(QLatin1Char(':'), Qt::SkipEmptyParts))
         folders << folder;
-    folders << QStringLiteral("/usr/local/lib") << QStringLiteral("/usr/lib/x86_64-linux-gnu") << QStringLiteral("/usr/lib")
-            << QStringLiteral("/lib");
+    folders << QStringLiteral("/usr/local/lib") << QStringLiteral("/usr/lib/x86_64-linux-gnu")
+            << QStringLiteral("/usr/lib") << QStringLiteral("/lib");
     for (const QString &folder : folders) {
         const QFileInfo info(QDir(folder), fileName());
         if (info.isFile())

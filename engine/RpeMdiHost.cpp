@@ -26,10 +26,7 @@ RpeMdiHost *RpeMdiHost::create(QMdiArea *area, const QString &title, std::functi
     return host;
 }
 
-RpeMdiHost::RpeMdiHost(std::function<void()> onClose)
-    : m_onClose(std::move(onClose))
-{
-}
+RpeMdiHost::RpeMdiHost(std::function<void()> onClose) : m_onClose(std::move(onClose)) {}
 
 QMdiSubWindow *RpeMdiHost::form() const
 {

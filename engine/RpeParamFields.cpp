@@ -28,13 +28,20 @@ RpeValueInfo valueRecord(int type)
 int conversionError(int type)
 {
     switch (type) {
-    case RPE_VI_NUMBER: return 292;
-    case RPE_VI_CURRENCY: return 293;
-    case RPE_VI_BOOLEAN: return 294;
-    case RPE_VI_DATE: return 296;
-    case RPE_VI_DATETIME: return 298;
-    case RPE_VI_TIME: return 299;
-    default: return 297;
+    case RPE_VI_NUMBER:
+        return 292;
+    case RPE_VI_CURRENCY:
+        return 293;
+    case RPE_VI_BOOLEAN:
+        return 294;
+    case RPE_VI_DATE:
+        return 296;
+    case RPE_VI_DATETIME:
+        return 298;
+    case RPE_VI_TIME:
+        return 299;
+    default:
+        return 297;
     }
 }
 
@@ -165,8 +172,10 @@ bool TRpeParamFields::readItem(int i)
         Rpe->UseHandle();
         if (dyn::RpeGetParameterMinMaxValue(job, name, report, &minValue, &maxValue)) {
             it.m_valueLimit = info.IsLimited != 0;
-            it.m_valueMin = minValue.ValueType == RPE_VI_NOVALUE ? QString() : RpeUtl::ValueInfoToStr(minValue);
-            it.m_valueMax = maxValue.ValueType == RPE_VI_NOVALUE ? QString() : RpeUtl::ValueInfoToStr(maxValue);
+            it.m_valueMin =
+                minValue.ValueType == RPE_VI_NOVALUE ? QString() : RpeUtl::ValueInfoToStr(minValue);
+            it.m_valueMax =
+                maxValue.ValueType == RPE_VI_NOVALUE ? QString() : RpeUtl::ValueInfoToStr(maxValue);
         } else {
             Rpe->EngineError(indexContext("RpeGetParameterMinMaxValue"), noValuesCodes);
         }
@@ -396,8 +405,8 @@ int TRpeParamCurrentValues::Add(const QString &text)
     TRpe *rpe = m_owner->Rpe;
     RpeValueInfo v = valueRecord(item.ParamType());
     if (!RpeUtl::StrToValueInfo(text, v)) {
-        rpe->ComponentError(305, m_owner->listContext(QStringLiteral("CurrentValues"), -1, QStringLiteral("Add"),
-                                                      "StrToValueInfo"));
+        rpe->ComponentError(305, m_owner->listContext(QStringLiteral("CurrentValues"), -1,
+                                                      QStringLiteral("Add"), "StrToValueInfo"));
         return -1;
     }
     rpe->UseHandle();
@@ -488,16 +497,17 @@ int TRpeParamRanges::Add(const TRpeParamRange &range)
     const int type = m_owner->Item().ParamType();
     RpeValueInfo start = valueRecord(type), end = valueRecord(type);
     if (!RpeUtl::StrToValueInfo(range.RangeStart, start) || !RpeUtl::StrToValueInfo(range.RangeEnd, end)) {
-        rpe->ComponentError(305, m_owner->listContext(QStringLiteral("Ranges"), -1, QStringLiteral("Add"),
-                                                      "StrToValueInfo"));
+        rpe->ComponentError(
+            305, m_owner->listContext(QStringLiteral("Ranges"), -1, QStringLiteral("Add"), "StrToValueInfo"));
         return -1;
     }
     rpe->UseHandle();
     if (!dyn::RpeAddParameterCurrentRange(rpe->JobNumber(), m_owner->m_nameBytes.constData(),
-                                          m_owner->m_reportBytes.constData(), &start, &end, int16_t(range.Bounds))) {
-        rpe->EngineError(
-            m_owner->listContext(QStringLiteral("Ranges"), -1, QStringLiteral("Add"), "RpeAddParameterCurrentRange"),
-            noValuesCodes);
+                                          m_owner->m_reportBytes.constData(), &start, &end,
+                                          int16_t(range.Bounds))) {
+        rpe->EngineError(m_owner->listContext(QStringLiteral("Ranges"), -1, QStringLiteral("Add"),
+                                              "RpeAddParameterCurrentRange"),
+                         noValuesCodes);
         return -1;
     }
     return Count() - 1;
@@ -553,8 +563,10 @@ QString TRpeParamPromptValues::Description(int i)
     int16_t length = 0;
     rpe->UseHandle();
     if (!dyn::RpeGetNthParameterValueDescription(rpe->JobNumber(), m_owner->m_nameBytes.constData(),
-                                                 m_owner->m_reportBytes.constData(), int16_t(i), &handle, &length)) {
-        rpe->EngineError(m_owner->listContext(QStringLiteral("PromptValues"), i, QStringLiteral("GetDescription"),
+                                                 m_owner->m_reportBytes.constData(), int16_t(i), &handle,
+                                                 &length)) {
+        rpe->EngineError(m_owner->listContext(QStringLiteral("PromptValues"), i,
+                                              QStringLiteral("GetDescription"),
                                               "RpeGetNthParameterValueDescription"),
                          noValuesCodes);
         return {};
@@ -570,8 +582,10 @@ void TRpeParamPromptValues::setDescription(int i, const QString &description)
     const QByteArray bytes = description.toUtf8();
     rpe->UseHandle();
     if (!dyn::RpeSetNthParameterValueDescription(rpe->JobNumber(), m_owner->m_nameBytes.constData(),
-                                                 m_owner->m_reportBytes.constData(), int16_t(i), bytes.constData()))
-        rpe->EngineError(m_owner->listContext(QStringLiteral("PromptValues"), i, QStringLiteral("SetDescription"),
+                                                 m_owner->m_reportBytes.constData(), int16_t(i),
+                                                 bytes.constData()))
+        rpe->EngineError(m_owner->listContext(QStringLiteral("PromptValues"), i,
+                                              QStringLiteral("SetDescription"),
                                               "RpeSetNthParameterValueDescription"),
                          noValuesCodes);
 }
@@ -583,8 +597,8 @@ int TRpeParamPromptValues::Add(const QString &text)
     TRpe *rpe = m_owner->Rpe;
     RpeValueInfo v = valueRecord(m_owner->Item().ParamType());
     if (!RpeUtl::StrToValueInfo(text, v)) {
-        rpe->ComponentError(305, m_owner->listContext(QStringLiteral("PromptValues"), -1, QStringLiteral("Add"),
-                                                      "StrToValueInfo"));
+        rpe->ComponentError(305, m_owner->listContext(QStringLiteral("PromptValues"), -1,
+                                                      QStringLiteral("Add"), "StrToValueInfo"));
         return -1;
     }
     rpe->UseHandle();
@@ -647,7 +661,8 @@ void TRpeParamPromptValues::setPickList(const std::function<void(RpeParameterPic
     rpe->UseHandle();
     if (!dyn::RpeSetParameterPickListOption(rpe->JobNumber(), m_owner->m_nameBytes.constData(),
                                             m_owner->m_reportBytes.constData(), &changed))
-        rpe->EngineError(m_owner->listContext(QStringLiteral("PromptValues"), -1, QString::fromLatin1(operation),
+        rpe->EngineError(m_owner->listContext(QStringLiteral("PromptValues"), -1,
+                                              QString::fromLatin1(operation),
                                               "RpeSetParameterPickListOption"));
 }
 
@@ -659,13 +674,15 @@ bool TRpeParamPromptValues::DescriptionOnly()
 
 void TRpeParamPromptValues::setDescriptionOnly(bool on)
 {
-    setPickList([on](RpeParameterPickListOption &o) { o.ShowDescriptionOnly = on ? 1 : 0; }, "SetDescriptionOnly");
+    setPickList([on](RpeParameterPickListOption &o) { o.ShowDescriptionOnly = on ? 1 : 0; },
+                "SetDescriptionOnly");
 }
 
 TRpePickListSortMethod TRpeParamPromptValues::SortMethod()
 {
     RpeParameterPickListOption option;
-    if (!pickList(option, "GetSortMethod") || option.SortMethod < psmNoSort || option.SortMethod > psmNumericDescending)
+    if (!pickList(option, "GetSortMethod") || option.SortMethod < psmNoSort ||
+        option.SortMethod > psmNumericDescending)
         return psmNoSort;
     return TRpePickListSortMethod(option.SortMethod);
 }

@@ -18,7 +18,8 @@ namespace {
 // The folder part of a table location, with its separator.
 QString folderOf(const QString &location)
 {
-    const qsizetype slash = std::max(location.lastIndexOf(QLatin1Char('/')), location.lastIndexOf(QLatin1Char('\\')));
+    const qsizetype slash =
+        std::max(location.lastIndexOf(QLatin1Char('/')), location.lastIndexOf(QLatin1Char('\\')));
     return slash < 0 ? QString() : location.left(slash + 1);
 }
 
@@ -136,7 +137,8 @@ TRpeFieldMapping TRpeTables::FieldMapping()
     if (Rpe->JobIsOpen()) {
         int16_t mapping = 0;
         Rpe->UseHandle();
-        if (dyn::RpeGetFieldMappingType(Rpe->JobNumber(), &mapping) && mapping >= fmAuto && mapping <= fmEvent)
+        if (dyn::RpeGetFieldMappingType(Rpe->JobNumber(), &mapping) && mapping >= fmAuto &&
+            mapping <= fmEvent)
             m_fieldMapping = TRpeFieldMapping(mapping);
     }
     return m_fieldMapping;
@@ -179,12 +181,13 @@ bool TRpeTablesItem::writeLocation(bool force, const char *operation)
     current.StructSize = sizeof current;
     rpe->UseHandle();
     if (!dyn::RpeGetNthTableLocation(rpe->JobNumber(), int16_t(i), &current)) {
-        rpe->EngineError(QStringLiteral("Tables[%1].%2 <RpeGetNthTableLocation>").arg(i).arg(QLatin1String(operation)));
+        rpe->EngineError(
+            QStringLiteral("Tables[%1].%2 <RpeGetNthTableLocation>").arg(i).arg(QLatin1String(operation)));
         return false;
     }
     const bool sameLocation = fixed(current.Location).compare(location, Qt::CaseInsensitive) == 0;
-    const bool sameRest = dyn::RpeMajor < 7 ||
-                          (fixed(current.SubLocation) == m_subName && fixed(current.ConnectBuffer) == m_connectBuffer);
+    const bool sameRest = dyn::RpeMajor < 7 || (fixed(current.SubLocation) == m_subName &&
+                                                fixed(current.ConnectBuffer) == m_connectBuffer);
     if (sameLocation && sameRest && !force)
         return true;
     put(current.Location, location);
@@ -194,7 +197,8 @@ bool TRpeTablesItem::writeLocation(bool force, const char *operation)
     }
     rpe->UseHandle();
     if (!dyn::RpeSetNthTableLocation(rpe->JobNumber(), int16_t(i), &current)) {
-        rpe->EngineError(QStringLiteral("Tables[%1].%2 <RpeSetNthTableLocation>").arg(i).arg(QLatin1String(operation)));
+        rpe->EngineError(
+            QStringLiteral("Tables[%1].%2 <RpeSetNthTableLocation>").arg(i).arg(QLatin1String(operation)));
         return false;
     }
     return true;
@@ -316,7 +320,8 @@ bool TRpeTableFields::readItem(int i)
     info.StructSize = sizeof info;
     Rpe->UseHandle();
     if (!dyn::RpeGetNthDatabaseFieldInfo(Rpe->JobNumber(), int16_t(table), int16_t(i), &info)) {
-        Rpe->EngineError(QStringLiteral("Tables[%1].TableFields.SetIndex <RpeGetNthDatabaseFieldInfo>").arg(table));
+        Rpe->EngineError(
+            QStringLiteral("Tables[%1].TableFields.SetIndex <RpeGetNthDatabaseFieldInfo>").arg(table));
         return false;
     }
     m_fieldName = fixed(info.FieldName);
@@ -337,10 +342,18 @@ void TRpeTableFields::clearItem()
 void TRpeConnect::fill(RpeLogOnInfo &info, int which) const
 {
     switch (which) {
-    case 0: put(info.ServerName, m_values[0]); break;
-    case 1: put(info.UserID, m_values[1]); break;
-    case 2: put(info.Password, m_values[2]); break;
-    case 3: put(info.DatabaseName, m_values[3]); break;
+    case 0:
+        put(info.ServerName, m_values[0]);
+        break;
+    case 1:
+        put(info.UserID, m_values[1]);
+        break;
+    case 2:
+        put(info.Password, m_values[2]);
+        break;
+    case 3:
+        put(info.DatabaseName, m_values[3]);
+        break;
     }
 }
 

@@ -50,7 +50,15 @@ enum TRpeFieldValueType {
     fvGraph
 };
 enum TRpeStartEventDestination { seNoWhere, seToWindow, seToPrinter, seToExport, seFromQuery };
-enum TRpeStopEventJobStatus { seUndefined, seNotStarted, seInProgress, seCompleted, seFailed, seCancelled, seHalted };
+enum TRpeStopEventJobStatus {
+    seUndefined,
+    seNotStarted,
+    seInProgress,
+    seCompleted,
+    seFailed,
+    seCancelled,
+    seHalted
+};
 
 // Where and how the user clicked in the preview.
 struct TRpeMouseInfo
@@ -70,7 +78,7 @@ struct TRpeFailure
 {
     bool component = false;
     int number = 0; // component errors only
-    QString text; // component errors only; empty = the table's text
+    QString text;   // component errors only; empty = the table's text
     int16_t job = 0;
     QList<int> tolerated;
     QString context;

@@ -389,9 +389,10 @@ bool StrToValueInfo(const QString &text, RpeValueInfo &record)
         return int16Of(text, record.Integer);
     case RPE_VI_COLOR: {
         int64_t v = 0;
-        record.Color = int32Of(text, std::numeric_limits<int32_t>::min(), std::numeric_limits<uint32_t>::max(), v)
-                           ? uint32_t(v)
-                           : uint32_t(-1);
+        record.Color =
+            int32Of(text, std::numeric_limits<int32_t>::min(), std::numeric_limits<uint32_t>::max(), v)
+                ? uint32_t(v)
+                : uint32_t(-1);
         return true;
     }
     case RPE_VI_CHAR:
@@ -401,9 +402,10 @@ bool StrToValueInfo(const QString &text, RpeValueInfo &record)
         return true;
     case RPE_VI_LONG: {
         int64_t v = 0;
-        record.Long = int32Of(text, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max(), v)
-                          ? int32_t(v)
-                          : 0;
+        record.Long =
+            int32Of(text, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max(), v)
+                ? int32_t(v)
+                : 0;
         return true;
     }
     default:
@@ -452,18 +454,30 @@ QString ValueInfoToStr(const RpeValueInfo &record)
 TRpeFieldValueType FieldValueTypeOf(int engineType)
 {
     switch (engineType) {
-    case RPE_VI_NUMBER: return fvNumber;
-    case RPE_VI_CURRENCY: return fvCurrency;
-    case RPE_VI_BOOLEAN: return fvBoolean;
-    case RPE_VI_DATE: return fvDate;
-    case RPE_VI_STRING: return fvString;
-    case RPE_VI_DATETIME: return fvDateTime;
-    case RPE_VI_TIME: return fvTime;
-    case RPE_VI_INTEGER: return fvInt16s;
-    case RPE_VI_COLOR: return fvInt32u;
-    case RPE_VI_CHAR: return fvString;
-    case RPE_VI_LONG: return fvInt32s;
-    default: return fvUnknown;
+    case RPE_VI_NUMBER:
+        return fvNumber;
+    case RPE_VI_CURRENCY:
+        return fvCurrency;
+    case RPE_VI_BOOLEAN:
+        return fvBoolean;
+    case RPE_VI_DATE:
+        return fvDate;
+    case RPE_VI_STRING:
+        return fvString;
+    case RPE_VI_DATETIME:
+        return fvDateTime;
+    case RPE_VI_TIME:
+        return fvTime;
+    case RPE_VI_INTEGER:
+        return fvInt16s;
+    case RPE_VI_COLOR:
+        return fvInt32u;
+    case RPE_VI_CHAR:
+        return fvString;
+    case RPE_VI_LONG:
+        return fvInt32s;
+    default:
+        return fvUnknown;
     }
 }
 
@@ -509,7 +523,7 @@ void DefaultValueInfo(RpeValueInfo &record)
     record.Date[1] = int16_t(d.month());
     record.Date[2] = int16_t(d.day());
     copyString(record.String, QString::fromLatin1(DefaultStringValue));
-    const int16_t dt[6] = {int16_t(d.year()), int16_t(d.month()), int16_t(d.day()),
+    const int16_t dt[6] = {int16_t(d.year()), int16_t(d.month()),  int16_t(d.day()),
                            int16_t(t.hour()), int16_t(t.minute()), int16_t(t.second())};
     std::memcpy(record.DateTime, dt, sizeof dt);
     record.Time[0] = int16_t(t.hour());
@@ -565,8 +579,8 @@ bool StrToDateValue(const QString &s, QDate &date)
         return false;
     QString rest = s;
     int y = 0, m = 0, d = 0;
-    if (!numberPart(SplitToken(rest, QStringLiteral(",")), y) || !numberPart(SplitToken(rest, QStringLiteral(",")), m) ||
-        !numberPart(firstDigits(rest.trimmed()), d))
+    if (!numberPart(SplitToken(rest, QStringLiteral(",")), y) ||
+        !numberPart(SplitToken(rest, QStringLiteral(",")), m) || !numberPart(firstDigits(rest.trimmed()), d))
         return false;
     date = QDate(y, m, d);
     return date.isValid();
@@ -578,7 +592,8 @@ bool StrToDateTimeValue(const QString &s, QDateTime &dateTime)
         return false;
     QString rest = s;
     int y = 0, mo = 0, d = 0, h = 0, mi = 0, sec = 0, ms = 0;
-    if (!numberPart(SplitToken(rest, QStringLiteral(",")), y) || !numberPart(SplitToken(rest, QStringLiteral(",")), mo))
+    if (!numberPart(SplitToken(rest, QStringLiteral(",")), y) ||
+        !numberPart(SplitToken(rest, QStringLiteral(",")), mo))
         return false;
     rest = rest.trimmed();
     QString day;

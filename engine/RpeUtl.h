@@ -69,10 +69,10 @@ QString BooleanToStr(bool b, bool digits = false);
 bool StrToDateValue(const QString &s, QDate &date);
 bool StrToDateTimeValue(const QString &s, QDateTime &dateTime);
 bool StrToTimeValue(const QString &s, QTime &time);
-QString DateToText(const QDate &date); // yyyy,mm,dd
-QString DateTimeToText(const QDateTime &dateTime); // yyyy,mm,dd hh:nn:ss
+QString DateToText(const QDate &date);                             // yyyy,mm,dd
+QString DateTimeToText(const QDateTime &dateTime);                 // yyyy,mm,dd hh:nn:ss
 QString DateTimeToTextWithMilliseconds(const QDateTime &dateTime); // yyyy-mm-dd hh:nn:ss.000
-QString TimeToText(const QTime &time); // hh:nn:ss
+QString TimeToText(const QTime &time);                             // hh:nn:ss
 
 // Lines joined with CR LF, trailing CR and LF removed.
 QString StringsText(const QStringList &lines);

@@ -14,7 +14,8 @@ void TRpeEngineVersion::Clear()
     m_major = m_minor = m_release = m_build = 0;
 }
 
-void TRpeEngineVersion::store(const QString &fileVersion, int32_t major, int32_t minor, int32_t release, int32_t build)
+void TRpeEngineVersion::store(const QString &fileVersion, int32_t major, int32_t minor, int32_t release,
+                              int32_t build)
 {
     m_fileVersion = fileVersion;
     m_major = major;
@@ -128,7 +129,8 @@ namespace {
 QList<uint32_t> kernelNumbers()
 {
     QList<uint32_t> numbers;
-    for (const QString &part : QSysInfo::kernelVersion().section(QLatin1Char('-'), 0, 0).split(QLatin1Char('.')))
+    for (const QString &part :
+         QSysInfo::kernelVersion().section(QLatin1Char('-'), 0, 0).split(QLatin1Char('.')))
         numbers << part.toUInt();
     while (numbers.size() < 3)
         numbers << 0;

@@ -624,8 +624,8 @@ void PrintJob::print(const std::shared_ptr<ReportDefinition> &snapshot)
     std::optional<QPageSize> chosen;
     if ((deviceMode.Fields & RPE_DM_PAPERWIDTH) && (deviceMode.Fields & RPE_DM_PAPERLENGTH) &&
         deviceMode.PaperWidth > 0 && deviceMode.PaperLength > 0)
-        chosen = QPageSize(QSizeF(deviceMode.PaperWidth / 10.0, deviceMode.PaperLength / 10.0), QPageSize::Millimeter,
-                           QString(), QPageSize::FuzzyMatch);
+        chosen = QPageSize(QSizeF(deviceMode.PaperWidth / 10.0, deviceMode.PaperLength / 10.0),
+                           QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch);
     else if ((deviceMode.Fields & RPE_DM_PAPERSIZE) && deviceMode.PaperSize >= 0 &&
              deviceMode.PaperSize <= QPageSize::LastPageSize && deviceMode.PaperSize != QPageSize::Custom)
         chosen = QPageSize(QPageSize::PageSizeId(deviceMode.PaperSize));

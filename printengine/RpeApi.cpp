@@ -2044,8 +2044,9 @@ RpeBool RpeGetSelectedPrinter(int16_t printJob, RpeTextHandle *driverHandle, int
             }
             if (!(m.Fields & (RPE_DM_PAPERSIZE | RPE_DM_PAPERLENGTH | RPE_DM_PAPERWIDTH))) {
                 const ReportDefinition &r = j.report();
-                const QPageSize paper(QSizeF(qMin(r.pageWidth, r.pageHeight), qMax(r.pageWidth, r.pageHeight)),
-                                      QPageSize::Point, QString(), QPageSize::FuzzyMatch);
+                const QPageSize paper(
+                    QSizeF(qMin(r.pageWidth, r.pageHeight), qMax(r.pageWidth, r.pageHeight)),
+                    QPageSize::Point, QString(), QPageSize::FuzzyMatch);
                 const QSizeF mm = paper.size(QPageSize::Millimeter);
                 m.Fields |= RPE_DM_PAPERSIZE | RPE_DM_PAPERLENGTH | RPE_DM_PAPERWIDTH;
                 m.PaperSize = int16_t(paper.id());

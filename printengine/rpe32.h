@@ -730,7 +730,7 @@ typedef struct RpeGroupEventInfo
     uint16_t StructSize;
     uint16_t WindowJob;
     int16_t GroupLevel;
-    int16_t DrillType; /* RPE_DRILL_ON_... (18 only) */
+    int16_t DrillType;            /* RPE_DRILL_ON_... (18 only) */
     const char *const *GroupList; /* GroupLevel names, outermost first */
 } RpeGroupEventInfo;
 
@@ -748,7 +748,7 @@ typedef struct RpeMouseClickEventInfo
 { /* 24 right, 25 left, 26 middle click; 344 */
     uint16_t StructSize;
     uint16_t WindowJob;
-    int16_t Button; /* RPE_MOUSE_..._BUTTON */
+    int16_t Button;   /* RPE_MOUSE_..._BUTTON */
     int16_t KeyFlags; /* RPE_MOUSE_SHIFT_KEY | RPE_MOUSE_CONTROL_KEY */
     int32_t X;
     int32_t Y;

@@ -10,8 +10,8 @@
 #include "shell/Abort.h"
 #include "shell/Data.h"
 #include "shell/DbShortcuts.h"
-#include "shell/Formats.h"
 #include "shell/Errors.h"
+#include "shell/Formats.h"
 #include "shell/Logs.h"
 #include "shell/MessageDialog.h"
 #include "shell/ProgramFolder.h"
@@ -78,7 +78,8 @@ TFPrintReport::TFPrintReport(QWidget *parent) : QDialog(parent)
         }
     };
     m_job->wOnStartEvent = [this](TRpe *, TRpeStartEventDestination, bool &) {
-        D->LogActivity(m_report, QStringLiteral("P"), QStringLiteral("ID_POROCILA"), QStringLiteral("POROCILA"));
+        D->LogActivity(m_report, QStringLiteral("P"), QStringLiteral("ID_POROCILA"),
+                       QStringLiteral("POROCILA"));
     };
 
     FillComboFromTable(ui.SfOrg, QStringLiteral("ORG"), QStringLiteral("SFORG"), QStringLiteral("KRT"),
@@ -143,7 +144,9 @@ bool TFPrintReport::Open(qint64 reportId)
     }
     m_formulas.companyLines.clear();
     m_state.filterLines.clear();
-    auto column = [&](const char *name) { return m_report.fieldByName(QString::fromLatin1(name))->asString(); };
+    auto column = [&](const char *name) {
+        return m_report.fieldByName(QString::fromLatin1(name))->asString();
+    };
     m_reportFile = D->ReportDir + column("DATOTEKA_POR").trimmed();
     m_title = column("NASLOV_POR").trimmed();
     m_scriptFile = D->ReportDir + column("OPIS_POROCILA").trimmed();
@@ -266,7 +269,7 @@ QComboBox *TFPrintReport::createKeyList(const ReportParameter &row, int left, in
     list->lineEdit()->installEventFilter(this);
     // Contract and person are captured only from the first list.
     list->setProperty("capture",
-                      !first                                         ? QString()
+                      !first ? QString()
                       : row.source == QLatin1String("T") && row.table.toUpper() == QLatin1String("POG") &&
                               row.keyColumn.toUpper() == QLatin1String("IDPOG")
                           ? QStringLiteral("POG")
@@ -296,9 +299,11 @@ QComboBox *TFPrintReport::createKeyList(const ReportParameter &row, int left, in
 }
 
 QString TFPrintReport::GetDefaultText(const QString &table, const QString &keyColumn, const QString &keyType,
-                                      const QString &filter, const QString &key, const QString &descriptionColumn)
+                                      const QString &filter, const QString &key,
+                                      const QString &descriptionColumn)
 {
-    QString where = keyColumn + QLatin1Char('=') + ReportParameters::KeyLiteral(key, keyType == QLatin1String("S"));
+    QString where =
+        keyColumn + QLatin1Char('=') + ReportParameters::KeyLiteral(key, keyType == QLatin1String("S"));
     if (!filter.trimmed().isEmpty())
         where += QStringLiteral(" AND ") + filter;
     return LookupString(QStringLiteral("LB"), table, descriptionColumn, where);
@@ -333,7 +338,8 @@ void TFPrintReport::SelectByKey(QComboBox *list, const QString &key)
 
 // ---- Reading the inputs ----
 
-ParameterInput TFPrintReport::FindData(qint64 parameterId, const QString &dataType, int op, const QString &source)
+ParameterInput TFPrintReport::FindData(qint64 parameterId, const QString &dataType, int op,
+                                       const QString &source)
 {
     ParameterInput in;
     const QString firstName = QStringLiteral("S_%1").arg(parameterId);
@@ -354,7 +360,8 @@ ParameterInput TFPrintReport::FindData(qint64 parameterId, const QString &dataTy
             } else if (op == 6 && source != QLatin1String("F")) {
                 QStringList keys, texts;
                 for (int i = 0; i < list->count(); ++i) {
-                    keys << ReportParameters::ConvertFilterValue(list->itemData(i, KeyRole).toString(), dataType);
+                    keys << ReportParameters::ConvertFilterValue(list->itemData(i, KeyRole).toString(),
+                                                                 dataType);
                     texts << list->itemText(i);
                 }
                 in.first = keys.join(QStringLiteral(", "));
@@ -364,7 +371,7 @@ ParameterInput TFPrintReport::FindData(qint64 parameterId, const QString &dataTy
             } else {
                 in.first = op == 6 ? ReportParameters::ConvertFilterValue(key, dataType) : key;
                 in.description = source == QLatin1String("F") ? list->currentData(DescriptionRole).toString()
-                                                               : list->currentText();
+                                                              : list->currentText();
             }
         } else if (auto *edit = qobject_cast<QLineEdit *>(w)) {
             const ReportParameter *row = rowOf(w->objectName());
@@ -433,7 +440,8 @@ QString TFPrintReport::organisation() const
 
 void TFPrintReport::addSelection(const QString &condition)
 {
-    m_job->Selection()->setFormula(ReportParameters::AppendCondition(m_job->Selection()->Formula(), condition));
+    m_job->Selection()->setFormula(
+        ReportParameters::AppendCondition(m_job->Selection()->Formula(), condition));
 }
 
 void TFPrintReport::setReportParameter(const QString &name, const QString &value)
@@ -449,10 +457,14 @@ void TFPrintReport::setReportParameter(const QString &name, const QString &value
 void TFPrintReport::FillFields()
 {
     ReportParameters::FillFieldsTarget target;
-    target.input = [this](const ReportParameter &row) { return FindData(row.id, row.dataType, row.op, row.source); };
+    target.input = [this](const ReportParameter &row) {
+        return FindData(row.id, row.dataType, row.op, row.source);
+    };
     target.reportDateFallback = [this] { return InputReportDate(); };
     target.addSelection = [this](const QString &condition) { addSelection(condition); };
-    target.setParameter = [this](const QString &name, const QString &value) { setReportParameter(name, value); };
+    target.setParameter = [this](const QString &name, const QString &value) {
+        setReportParameter(name, value);
+    };
     ReportParameters::FillFields(m_rows, target, m_state);
 }
 
@@ -521,7 +533,8 @@ bool TFPrintReport::ExecuteReport()
     // The engine reports the start of a job to the preview only; printed and
     // exported runs are logged here, just before they start.
     if (m_job->Output() != toWindow)
-        D->LogActivity(m_report, QStringLiteral("P"), QStringLiteral("ID_POROCILA"), QStringLiteral("POROCILA"));
+        D->LogActivity(m_report, QStringLiteral("P"), QStringLiteral("ID_POROCILA"),
+                       QStringLiteral("POROCILA"));
     if (m_job->Output() == toPrinter)
         m_job->Print();
     else
@@ -639,9 +652,9 @@ void TFPrintReport::sbSearchClick()
     for (const ReportParameter &r : m_rows)
         if (r.firstName() == name || r.secondName() == name)
             row = &r;
-    const TFIskanje::Result found =
-        TFIskanje::Search(m_lookupTables.value(name), m_keyColumns.value(name), m_descriptionColumns.value(name),
-                          row ? row->filter : QString(), list->currentText(), this);
+    const TFIskanje::Result found = TFIskanje::Search(
+        m_lookupTables.value(name), m_keyColumns.value(name), m_descriptionColumns.value(name),
+        row ? row->filter : QString(), list->currentText(), this);
     if (found.key.isEmpty())
         return;
     list->addItem(found.description, found.key);
@@ -674,7 +687,8 @@ bool TFPrintReport::eventFilter(QObject *watched, QEvent *event)
         list = qobject_cast<QComboBox *>(widget->parentWidget());
     if (event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && key->modifiers() == Qt::NoModifier) {
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            key->modifiers() == Qt::NoModifier) {
             focusNextChild();
             return true;
         }
@@ -789,8 +803,9 @@ void TFPrintReport::SendMail()
         return;
     QString address, name;
     if (!m_state.person.trimmed().isEmpty()) {
-        auto person = OpenQuery(QStringLiteral("LB"), QStringLiteral("OSB"), QStringLiteral("EMAIL, EML, NZV, IME"),
-                                QStringLiteral("SFOSB=") + ReportParameters::KeyLiteral(m_state.person, false));
+        auto person =
+            OpenQuery(QStringLiteral("LB"), QStringLiteral("OSB"), QStringLiteral("EMAIL, EML, NZV, IME"),
+                      QStringLiteral("SFOSB=") + ReportParameters::KeyLiteral(m_state.person, false));
         if (!person->NoRows()) {
             address = person->fieldByName(QStringLiteral("EMAIL"))->asString().trimmed();
             if (address.isEmpty())

@@ -64,17 +64,17 @@ void FPrintReportUi::setupUi(QDialog *window)
     bEmail = named(new QPushButton(QStringLiteral("&Email"), Panel1), "bEmail");
     cbExport = named(new QComboBox(Panel1), "cbExport");
     cbExport->setEditable(true);
-    cbExport->addItems({QStringLiteral("PDF"), QStringLiteral("HTM"), QStringLiteral("RTF"), QStringLiteral("DOC"),
-                        QStringLiteral("XLS"), QStringLiteral("RPT")});
+    cbExport->addItems({QStringLiteral("PDF"), QStringLiteral("HTM"), QStringLiteral("RTF"),
+                        QStringLiteral("DOC"), QStringLiteral("XLS"), QStringLiteral("RPT")});
     cbExport->setCurrentText(QStringLiteral("PDF"));
     CBDuplex = named(new QCheckBox(QStringLiteral("Duplex"), Panel1), "CBDuplex");
     Label1 = named(new QLabel(QStringLiteral("Šifra OE"), Panel1), "Label1");
     SfOrg = named(new QComboBox(Panel1), "SfOrg");
     BZapri = named(new QPushButton(QStringLiteral("&Zapri"), Panel1), "BZapri");
-    for (QWidget *w : {static_cast<QWidget *>(BPregled), static_cast<QWidget *>(BTiskaj),
-                       static_cast<QWidget *>(bEmail), static_cast<QWidget *>(cbExport),
-                       static_cast<QWidget *>(CBDuplex), static_cast<QWidget *>(Label1),
-                       static_cast<QWidget *>(SfOrg)})
+    for (QWidget *w :
+         {static_cast<QWidget *>(BPregled), static_cast<QWidget *>(BTiskaj), static_cast<QWidget *>(bEmail),
+          static_cast<QWidget *>(cbExport), static_cast<QWidget *>(CBDuplex), static_cast<QWidget *>(Label1),
+          static_cast<QWidget *>(SfOrg)})
         buttons->addWidget(w);
     buttons->addStretch(1);
     buttons->addWidget(BZapri);

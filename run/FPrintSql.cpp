@@ -21,7 +21,8 @@ TfPrintSql::TfPrintSql(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("fPrintSql"));
     setWindowTitle(QStringLiteral("Print data report"));
-    setWindowFlags(Qt::Dialog | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     resize(772, 473);
     setSizeGripEnabled(true);
 
@@ -97,8 +98,9 @@ void TfPrintSql::BitBtn1Click()
     // shows which columns the query has.
     QString name = m_title.trimmed().isEmpty() ? QStringLiteral("Poizvedba") : m_title.trimmed();
     name.replace(QLatin1Char('/'), QLatin1Char('-'));
-    const QString file = SaveFileName(this, m_title, SqlLogDir() + name + QStringLiteral(".xls"),
-                                      QStringLiteral("Tab delimited Excel (*.xls);;All (*.*)"), QStringLiteral("xls"));
+    const QString file =
+        SaveFileName(this, m_title, SqlLogDir() + name + QStringLiteral(".xls"),
+                     QStringLiteral("Tab delimited Excel (*.xls);;All (*.*)"), QStringLiteral("xls"));
     if (file.isEmpty())
         return;
     QFile out(file);

@@ -85,7 +85,8 @@ QString ReportFormulas::formulaValue(const QString &name, const QString &text, b
         return MultiLine(companyLines);
     }
     if (up == QLatin1String("FBANKA"))
-        return FormulaString(LookupString(LB, QStringLiteral("OSB"), QStringLiteral("NZV"), QStringLiteral("SFOSB=2")));
+        return FormulaString(
+            LookupString(LB, QStringLiteral("OSB"), QStringLiteral("NZV"), QStringLiteral("SFOSB=2")));
     if (up == QLatin1String("FILTER"))
         return MultiLine(filterLines);
     if (up == QLatin1String("F_EUROOBD"))
@@ -107,7 +108,8 @@ QString ReportFormulas::formulaValue(const QString &name, const QString &text, b
     if (up.startsWith(QLatin1String("F_TECAJ_"))) {
         // Rates are stored per tolar before the changeover and per euro after it.
         if (GetFeuroobdBool())
-            return QStringLiteral("if ") + text + QStringLiteral("<>0 then 1/") + text + QStringLiteral(" else 0");
+            return QStringLiteral("if ") + text + QStringLiteral("<>0 then 1/") + text +
+                   QStringLiteral(" else 0");
         applies = false;
         return text;
     }
@@ -204,8 +206,8 @@ bool ReportFormulas::GetFeuroobdBoolEs()
 
 qint64 ReportFormulas::IdObdAt(const QDate &date)
 {
-    return LookupIntegerOf(LB, QStringLiteral("OBD"), QStringLiteral("MAXID"), QStringLiteral("Max(IDOBD) AS MAXID"),
-                           QStringLiteral("DAN<=") + SqlDate(date));
+    return LookupIntegerOf(LB, QStringLiteral("OBD"), QStringLiteral("MAXID"),
+                           QStringLiteral("Max(IDOBD) AS MAXID"), QStringLiteral("DAN<=") + SqlDate(date));
 }
 
 qint64 ReportFormulas::GetIdObd()
@@ -217,7 +219,8 @@ qint64 ReportFormulas::GetIdObd()
 QDate ReportFormulas::GetDanObd()
 {
     EnsureReportDate();
-    const QDateTime dan = MaxDate(LB, QStringLiteral("OBD"), QStringLiteral("DAN"), upToDate(reportDateValue()));
+    const QDateTime dan =
+        MaxDate(LB, QStringLiteral("OBD"), QStringLiteral("DAN"), upToDate(reportDateValue()));
     return dan.isValid() ? dan.date() : QDate(1990, 1, 1);
 }
 
@@ -244,7 +247,8 @@ QDate ReportFormulas::GetFirstTcnDate(const QDate &date)
 {
     if (reportDate.isEmpty())
         return date;
-    return dateOrZero(MinDate(LB, QStringLiteral("TCN"), QStringLiteral("DAN"), QStringLiteral("DAN>=") + SqlDate(date)));
+    return dateOrZero(
+        MinDate(LB, QStringLiteral("TCN"), QStringLiteral("DAN"), QStringLiteral("DAN>=") + SqlDate(date)));
 }
 
 double ReportFormulas::GetTecaj(const QString &formulaName)
@@ -259,9 +263,10 @@ double ReportFormulas::GetTecaj(const QString &formulaName)
         return 0;
     // The latest middle rate up to the report date. A subquery rather than a
     // dialect row limit: the row limit is applied before the ordering.
-    const QString sameRate = QStringLiteral(" and SFVLN='0' and SFVLT='") + SqlEscape(currency) + QLatin1Char('\'');
-    const QString where = QStringLiteral("DAN=(select Max(DAN) from VLN where ") + upToDate(reportDateValue()) +
-                          sameRate + QLatin1Char(')') + sameRate;
+    const QString sameRate =
+        QStringLiteral(" and SFVLN='0' and SFVLT='") + SqlEscape(currency) + QLatin1Char('\'');
+    const QString where = QStringLiteral("DAN=(select Max(DAN) from VLN where ") +
+                          upToDate(reportDateValue()) + sameRate + QLatin1Char(')') + sameRate;
     auto q = OpenQuery(LB, QStringLiteral("VLN"), QStringLiteral("TCJ, STV"), where);
     if (q->NoRows())
         return 0;
@@ -283,7 +288,8 @@ QString ReportFormulas::orgKey() const
 
 QString ReportFormulas::GetOrgField(const QString &column)
 {
-    const QString error = QStringLiteral("Napaka pri pridobivanju podatkov Org. enote (") + column + QStringLiteral(").");
+    const QString error =
+        QStringLiteral("Napaka pri pridobivanju podatkov Org. enote (") + column + QStringLiteral(").");
     if (!isPlainIdentifier(column))
         throw EDatabaseError(error);
     try {

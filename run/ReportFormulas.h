@@ -47,10 +47,10 @@ public:
     ReportFormulas();
 
     // State owned by the run window.
-    QString reportDate;         // dd.mm.yyyy; empty until a date parameter or a lookup sets it
-    QString organisation;       // selected key of the organisation list; empty counts as "0"
-    QStringList filterLines;    // the filter-description lines of this run
-    QStringList companyLines;   // read on first use, then reused
+    QString reportDate;       // dd.mm.yyyy; empty until a date parameter or a lookup sets it
+    QString organisation;     // selected key of the organisation list; empty counts as "0"
+    QStringList filterLines;  // the filter-description lines of this run
+    QStringList companyLines; // read on first use, then reused
     // The report-date fallback of the window; without one the start-up date of D.
     std::function<QString()> findIzpisDate;
 

@@ -94,7 +94,8 @@ QString GetDefaultValueFromFile(const QString &macro)
     QString key = macro.mid(1);
     if (key.endsWith(QLatin1Char('|')))
         key.chop(1);
-    return ReadIni(ProgramFolder::file(QStringLiteral("Report.ini")), QStringLiteral("VALUES"), key, QString());
+    return ReadIni(ProgramFolder::file(QStringLiteral("Report.ini")), QStringLiteral("VALUES"), key,
+                   QString());
 }
 
 QString FillDefault(const QString &value, const QString &reportDate)
@@ -251,7 +252,8 @@ QString ZamenjajSpremenljivkeVSelectionu(const QString &filter)
     const QDate today = QDate::currentDate();
     const auto quoted = FormulaText::FormulaString;
     QString result = filter;
-    result.replace(QStringLiteral("|DATUM|"), quoted(today.toString(QStringLiteral("dd.MM.yyyy"))), Qt::CaseInsensitive);
+    result.replace(QStringLiteral("|DATUM|"), quoted(today.toString(QStringLiteral("dd.MM.yyyy"))),
+                   Qt::CaseInsensitive);
     result.replace(QStringLiteral("|KDATUM|"), quoted(D->TodayText), Qt::CaseInsensitive);
     result.replace(QStringLiteral("|UPORABNIK|"), quoted(D->User), Qt::CaseInsensitive);
     result.replace(QStringLiteral("|COMPUTER|"), D->ComputerName, Qt::CaseInsensitive);
@@ -261,13 +263,20 @@ QString ZamenjajSpremenljivkeVSelectionu(const QString &filter)
 QString OperatorSign(int op)
 {
     switch (op) {
-    case 1: return QStringLiteral(">");
-    case 2: return QStringLiteral(">=");
-    case 3: return QStringLiteral("<");
-    case 4: return QStringLiteral("<=");
-    case 7: return QStringLiteral("<>");
-    case 0: return QStringLiteral("=");
-    default: return {};
+    case 1:
+        return QStringLiteral(">");
+    case 2:
+        return QStringLiteral(">=");
+    case 3:
+        return QStringLiteral("<");
+    case 4:
+        return QStringLiteral("<=");
+    case 7:
+        return QStringLiteral("<>");
+    case 0:
+        return QStringLiteral("=");
+    default:
+        return {};
     }
 }
 
@@ -359,11 +368,13 @@ void FillFields(const QList<ReportParameter> &rows, const FillFieldsTarget &targ
                 if (in.description.isEmpty())
                     in.description = in.second;
                 state.filterLines << (row.source != QLatin1String("F")
-                                          ? row.caption + QStringLiteral(": (") + in.description + QLatin1Char(')')
+                                          ? row.caption + QStringLiteral(": (") + in.description +
+                                                QLatin1Char(')')
                                           : row.caption + QStringLiteral(": ") + in.description);
                 break;
             case 5:
-                state.filterLines << row.caption + QLatin1Char(' ') + in.first + QStringLiteral(" - ") + in.second;
+                state.filterLines << row.caption + QLatin1Char(' ') + in.first + QStringLiteral(" - ") +
+                                         in.second;
                 break;
             default:
                 if (in.description.isEmpty())

@@ -12,21 +12,21 @@ class DataSet;
 // One row of POROCILA_PAR: a parameter of a catalogue report.
 struct ReportParameter
 {
-    qint64 id = 0;              // ID_PARAMETRA
-    QString field;              // POLJE
-    QString caption;            // NASLOV_PAR
-    int op = 0;                 // PREVERI, 0..7
-    QString defaultValue;       // PRIVZETO
-    bool visible = false;       // VIDNO = 1
-    QString kind;               // TIP_PAR: S, P, F
-    QString dataType;           // TIP_PODATKA: D, S, N, K, T
-    bool key = false;           // KLJUC = Y
-    QString table;              // TABELA (or the key file of source F)
-    QString keyColumn;          // POLJEKLJUC
-    QString keyType;            // TIPKLJUC
-    QString descriptionColumn;  // POLJEOPIS
-    QString source;             // SOURCE: T table, F key file
-    QString filter;             // FILTER
+    qint64 id = 0;             // ID_PARAMETRA
+    QString field;             // POLJE
+    QString caption;           // NASLOV_PAR
+    int op = 0;                // PREVERI, 0..7
+    QString defaultValue;      // PRIVZETO
+    bool visible = false;      // VIDNO = 1
+    QString kind;              // TIP_PAR: S, P, F
+    QString dataType;          // TIP_PODATKA: D, S, N, K, T
+    bool key = false;          // KLJUC = Y
+    QString table;             // TABELA (or the key file of source F)
+    QString keyColumn;         // POLJEKLJUC
+    QString keyType;           // TIPKLJUC
+    QString descriptionColumn; // POLJEOPIS
+    QString source;            // SOURCE: T table, F key file
+    QString filter;            // FILTER
 
     // Names of the first and second input control.
     QString firstName() const { return QStringLiteral("S_%1").arg(id); }
@@ -89,9 +89,9 @@ QString Condition(const ReportParameter &row, const QString &first, const QStrin
 // The state one run of FillFields changes.
 struct RunState
 {
-    QString reportDate;     // dd.mm.yyyy; empty until the first visible date parameter
-    QString contract;       // IDPOG of the run
-    QString person;         // SFOSB of the run
+    QString reportDate; // dd.mm.yyyy; empty until the first visible date parameter
+    QString contract;   // IDPOG of the run
+    QString person;     // SFOSB of the run
     QStringList filterLines;
 };
 

@@ -86,8 +86,10 @@ void TD::create(const QStringList &arguments, bool isExe)
 
     // 3. Steps and tracing.
     const IniFile rpeConf(ProgramFolder::file(QStringLiteral("RpeConf.ini")));
-    ShowSteps = rpeConf.readString(QStringLiteral("RPEPRINT"), QStringLiteral("SPOROCILA")) == QLatin1String("1");
-    const QString level = rpeConf.readString(QStringLiteral("RPEPRINT"), QStringLiteral("LOG"), QStringLiteral("0"));
+    ShowSteps =
+        rpeConf.readString(QStringLiteral("RPEPRINT"), QStringLiteral("SPOROCILA")) == QLatin1String("1");
+    const QString level =
+        rpeConf.readString(QStringLiteral("RPEPRINT"), QStringLiteral("LOG"), QStringLiteral("0"));
     bool ok = false;
     TraceLevel = level.trimmed().toInt(&ok);
     if (!ok)
@@ -118,7 +120,8 @@ void TD::create(const QStringList &arguments, bool isExe)
         LoadDeniedReports();
     }
     LoadNotAllowed();
-    MailLog = IniFile(SettingsFile).readString(QStringLiteral("EMAIL"), QStringLiteral("LOG")) == QLatin1String("D");
+    MailLog = IniFile(SettingsFile).readString(QStringLiteral("EMAIL"), QStringLiteral("LOG")) ==
+              QLatin1String("D");
     if (DB.connected()) {
         LoadUserName();
         Step(QStringLiteral("Data.Create"));
@@ -127,7 +130,8 @@ void TD::create(const QStringList &arguments, bool isExe)
 
     // 11. A server forced by the settings file.
     const IniFile settings(SettingsFile);
-    if (settings.readString(QStringLiteral("FORCESERVER"), QStringLiteral("CUSTOMSERVER")) == QLatin1String("YES")) {
+    if (settings.readString(QStringLiteral("FORCESERVER"), QStringLiteral("CUSTOMSERVER")) ==
+        QLatin1String("YES")) {
         RpeServer = settings.readString(QStringLiteral("FORCESERVER"), QStringLiteral("SERVERNAME"));
         RpeDatabase = settings.readString(QStringLiteral("FORCESERVER"), QStringLiteral("DATABASENAME"));
     }
@@ -152,8 +156,9 @@ TD::~TD()
 
 QString TD::UsageText()
 {
-    return QStringLiteral("Program je treba startati s parametri /LOG UPORABNIK DBUSER DBPASS /PRG IDENTSTRING /CR "
-                          "DRIVERNAME SERVERNAME [/AUTO /IDREPORT IdReport] [/DAN Datum] [/DJV Dejavnosti] ");
+    return QStringLiteral(
+        "Program je treba startati s parametri /LOG UPORABNIK DBUSER DBPASS /PRG IDENTSTRING /CR "
+        "DRIVERNAME SERVERNAME [/AUTO /IDREPORT IdReport] [/DAN Datum] [/DJV Dejavnosti] ");
 }
 
 void TD::Trace(const QString &marker)
@@ -204,8 +209,8 @@ void TD::ReadStartupSwitches(const QStringList &arguments)
             if (!exists(i + 1))
                 continue;
             RpeDriver = arguments.at(i + 1);
-            if (RpeDriver == QLatin1String("IBM") && exists(i + 4) && arguments.at(i + 2) == QLatin1String("DB2") &&
-                arguments.at(i + 3) == QLatin1String("ODBC")) {
+            if (RpeDriver == QLatin1String("IBM") && exists(i + 4) &&
+                arguments.at(i + 2) == QLatin1String("DB2") && arguments.at(i + 3) == QLatin1String("ODBC")) {
                 RpeDriver = QStringLiteral("IBM DB2 ODBC ") + arguments.at(i + 4);
                 if (exists(i + 5))
                     RpeServer = arguments.at(i + 5);
@@ -222,11 +227,12 @@ void TD::CheckStartupSwitches(const QStringList &arguments)
         Dialect = QStringLiteral("DB2");
     }
     const bool incomplete = arguments.size() <= 1 || ProgramId.isEmpty() || DbUser.isEmpty() ||
-                            DbPassword.isEmpty() || User.isEmpty() || RpeDriver.isEmpty() || RpeServer.isEmpty();
+                            DbPassword.isEmpty() || User.isEmpty() || RpeDriver.isEmpty() ||
+                            RpeServer.isEmpty();
     if (!incomplete)
         return;
-    ShowError(UsageText() + QStringLiteral("\rDRIVER=") + RpeDriver + QStringLiteral("\rSERVERNAME=") + RpeServer +
-              QStringLiteral("\rDATABASE=") + RpeDatabase);
+    ShowError(UsageText() + QStringLiteral("\rDRIVER=") + RpeDriver + QStringLiteral("\rSERVERNAME=") +
+              RpeServer + QStringLiteral("\rDATABASE=") + RpeDatabase);
     try {
         // A fresh program folder has no log folder yet; the line must not be lost.
         QDir().mkpath(SqlLogDir());
@@ -284,7 +290,8 @@ bool TD::HasEntryRight()
                       QStringLiteral("USR=") + QuotedUser() + QStringLiteral(" and SfRgt='090'"))
              .isEmpty())
         return true;
-    if (auto groups = OpenSelect(QStringLiteral("IDGRP"), QStringLiteral("GRPUSR"), QStringLiteral("USR=") + QuotedUser())) {
+    if (auto groups = OpenSelect(QStringLiteral("IDGRP"), QStringLiteral("GRPUSR"),
+                                 QStringLiteral("USR=") + QuotedUser())) {
         QStringList ids;
         for (; !groups->eof(); groups->next())
             ids.append(QString::number(groups->fields().at(0)->asInteger()));
@@ -319,7 +326,8 @@ void TD::LoadDeniedReports()
     add(OpenSelect(QStringLiteral("IDDATA"), QStringLiteral("RGTUSRDATA"),
                    QStringLiteral("SFRGT='220' AND USR=") + QuotedUser())
             .get());
-    add(OpenSelect(QStringLiteral("B.IDDATA"), QStringLiteral("GRPUSR A JOIN RGTGRPDATA B ON A.IDGRP=B.IDGRP"),
+    add(OpenSelect(QStringLiteral("B.IDDATA"),
+                   QStringLiteral("GRPUSR A JOIN RGTGRPDATA B ON A.IDGRP=B.IDGRP"),
                    QStringLiteral("B.SFRGT='220' AND A.USR=") + QuotedUser())
             .get());
 }
@@ -335,7 +343,8 @@ void TD::LoadSequences()
 {
     if (!qOvoSeqIDNAME) {
         qOvoSeq.setSql(QStringLiteral("SELECT IdName, SeqName FROM OVOSEQ ORDER BY IdName"));
-        qOvoSeq.addField(std::make_unique<Field>(QStringLiteral("IDNAME"), FieldType::FixedChar, 50), &qOvoSeqIDNAME);
+        qOvoSeq.addField(std::make_unique<Field>(QStringLiteral("IDNAME"), FieldType::FixedChar, 50),
+                         &qOvoSeqIDNAME);
         qOvoSeq.addField(std::make_unique<Field>(QStringLiteral("SEQNAME"), FieldType::FixedChar, 80),
                          &qOvoSeqSEQNAME);
     }
@@ -355,8 +364,10 @@ void TD::LoadUserName()
     if (person.isEmpty())
         return;
     const QString where = QStringLiteral("SFOSB=") + person;
-    const QString first = LookupString(QStringLiteral("LB"), QStringLiteral("OSB"), QStringLiteral("IME"), where);
-    const QString last = LookupString(QStringLiteral("LB"), QStringLiteral("OSB"), QStringLiteral("NZV"), where);
+    const QString first =
+        LookupString(QStringLiteral("LB"), QStringLiteral("OSB"), QStringLiteral("IME"), where);
+    const QString last =
+        LookupString(QStringLiteral("LB"), QStringLiteral("OSB"), QStringLiteral("NZV"), where);
     UserFullName = (first + QLatin1Char(' ') + last).trimmed();
 }
 
@@ -396,18 +407,18 @@ qint64 TD::NextIdFromTable(const QString &name)
         try {
             qId.open();
             if (qId.isEmpty())
-                throw EDatabaseError(QStringLiteral("Napaka pri posodabljanju zapisa v tabeli ID. Polje: ") + name +
-                                     QStringLiteral(", RowsAffected: 0"));
+                throw EDatabaseError(QStringLiteral("Napaka pri posodabljanju zapisa v tabeli ID. Polje: ") +
+                                     name + QStringLiteral(", RowsAffected: 0"));
             Field *column = qId.fields().at(0);
             const bool wasNull = column->isNull();
             const qint64 old = wasNull ? 0 : column->asInteger();
             result = old + 1;
             if (wasNull) {
-                uId.setSql(QStringLiteral("UPDATE ID SET ") + name + QStringLiteral(" = :New WHERE Id = 1 AND ") + name +
-                           QStringLiteral(" IS NULL"));
+                uId.setSql(QStringLiteral("UPDATE ID SET ") + name +
+                           QStringLiteral(" = :New WHERE Id = 1 AND ") + name + QStringLiteral(" IS NULL"));
             } else {
-                uId.setSql(QStringLiteral("UPDATE ID SET ") + name + QStringLiteral(" = :New WHERE Id = 1 AND ") + name +
-                           QStringLiteral(" = :Old"));
+                uId.setSql(QStringLiteral("UPDATE ID SET ") + name +
+                           QStringLiteral(" = :New WHERE Id = 1 AND ") + name + QStringLiteral(" = :Old"));
                 uId.setParam(QStringLiteral("Old"), old);
             }
             uId.setParam(QStringLiteral("New"), result);
@@ -429,7 +440,8 @@ qint64 TD::NextIdFromTable(const QString &name)
 qint64 TD::NextSequenceValue(const QString &sequence)
 {
     qIdSeq.setSql(Dialect == QLatin1String("DB2")
-                      ? QStringLiteral("SELECT NEXTVAL FOR ") + sequence + QStringLiteral(" AS NewId FROM SYSIBM.SYSDUMMY1")
+                      ? QStringLiteral("SELECT NEXTVAL FOR ") + sequence +
+                            QStringLiteral(" AS NewId FROM SYSIBM.SYSDUMMY1")
                       : QStringLiteral("SELECT ") + sequence + QStringLiteral(".NEXTVAL AS NewId FROM dual"));
     try {
         qIdSeq.open();
@@ -478,8 +490,8 @@ void TD::LogActivity(DataSet &dataSet, const QString &code, const QString &keyFi
     set("Cas", QDateTime::currentDateTime());
     set("Id", dataSet.fieldByName(keyField)->asString());
     set("SfApp", QStringLiteral("I"));
-    const QString organisation =
-        LookupString(QStringLiteral("LB"), QStringLiteral("USR"), QStringLiteral("SFORG"), QStringLiteral("USR=") + QuotedUser());
+    const QString organisation = LookupString(QStringLiteral("LB"), QStringLiteral("USR"),
+                                              QStringLiteral("SFORG"), QStringLiteral("USR=") + QuotedUser());
     if (!organisation.isEmpty())
         set("SfOrg", organisation.toLongLong());
     for (const char *column : {"SfVp", "SfDog", "IdPog"}) {
@@ -510,8 +522,10 @@ void TD::PrepareSignatures(const QString &organisation)
     QFile::remove(right);
     if (organisation.isEmpty())
         return;
-    const QString leftSource = ReportDir + QStringLiteral("PodpisnikL_") + organisation + QStringLiteral(".bmp");
-    const QString rightSource = ReportDir + QStringLiteral("PodpisnikD_") + organisation + QStringLiteral(".bmp");
+    const QString leftSource =
+        ReportDir + QStringLiteral("PodpisnikL_") + organisation + QStringLiteral(".bmp");
+    const QString rightSource =
+        ReportDir + QStringLiteral("PodpisnikD_") + organisation + QStringLiteral(".bmp");
     if (QFileInfo::exists(leftSource))
         QFile::copy(leftSource, left);
     if (QFileInfo::exists(rightSource))
@@ -550,7 +564,8 @@ void TD::SaveAliasInfo()
     lines.append(CommandLine);
     QFile file(ProgramFolder::file(QStringLiteral("Bde.txt")));
     if (!OpenLogFile(file, QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
-        throw EInOutError(QStringLiteral("Ne morem pisati v datoteko %1: %2").arg(file.fileName(), file.errorString()));
+        throw EInOutError(
+            QStringLiteral("Ne morem pisati v datoteko %1: %2").arg(file.fileName(), file.errorString()));
     for (const QString &line : lines)
         file.write((line + QLatin1Char('\n')).toUtf8());
 }
@@ -572,8 +587,8 @@ void TD::Rollback()
 
 void TD::UpdateReportFiles()
 {
-    const QString installDir =
-        windowsPath(LookupString(QStringLiteral("LB"), QStringLiteral("INI"), QStringLiteral("InstallDir"), QString()));
+    const QString installDir = windowsPath(
+        LookupString(QStringLiteral("LB"), QStringLiteral("INI"), QStringLiteral("InstallDir"), QString()));
     if (installDir.trimmed().isEmpty())
         return;
     QString folder = withSlash(installDir) + QStringLiteral("Update/");
@@ -585,8 +600,8 @@ void TD::UpdateReportFiles()
         if (!QFileInfo(folder).isDir())
             return;
     }
-    const QFileInfoList entries =
-        QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
+    const QFileInfoList entries = QDir(folder).entryInfoList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
     for (const QFileInfo &entry : entries) {
         QCoreApplication::processEvents();
         const QString upper = entry.fileName().toUpper();
@@ -615,7 +630,8 @@ void TD::CopyIfChanged(const QString &local, const QString &server)
     if (localExists && localTime.isValid() && localTime == serverTime)
         return;
     if (localExists) {
-        QFile::setPermissions(local, QFile::permissions(local) | QFileDevice::WriteOwner | QFileDevice::WriteUser);
+        QFile::setPermissions(local,
+                              QFile::permissions(local) | QFileDevice::WriteOwner | QFileDevice::WriteUser);
         QFile::remove(local);
     }
     QFile source(server);

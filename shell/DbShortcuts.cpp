@@ -18,8 +18,8 @@ std::unique_ptr<TLangQuery> build(const QString &database, const QString &table,
     return q;
 }
 
-QVariant firstValue(const QString &database, const QString &table, const QString &columns, const QString &where,
-                    const QString &fieldName = {})
+QVariant firstValue(const QString &database, const QString &table, const QString &columns,
+                    const QString &where, const QString &fieldName = {})
 {
     auto q = build(database, table, columns, where);
     q->Select();
@@ -37,7 +37,8 @@ QDateTime toDateTime(const QVariant &v)
 }
 } // namespace
 
-QString LookupString(const QString &database, const QString &table, const QString &column, const QString &where)
+QString LookupString(const QString &database, const QString &table, const QString &column,
+                     const QString &where)
 {
     auto q = build(database, table, column, where);
     q->Select();
@@ -46,7 +47,8 @@ QString LookupString(const QString &database, const QString &table, const QStrin
     return q->fields().value(0) ? q->fields().value(0)->asString() : QString();
 }
 
-qint64 LookupInteger(const QString &database, const QString &table, const QString &column, const QString &where)
+qint64 LookupInteger(const QString &database, const QString &table, const QString &column,
+                     const QString &where)
 {
     const QVariant v = firstValue(database, table, column, where);
     return v.isNull() ? 0 : Field::convert(v, FieldType::LargeInt, column).toLongLong();
@@ -59,21 +61,24 @@ qint64 LookupIntegerOf(const QString &database, const QString &table, const QStr
     return v.isNull() ? 0 : Field::convert(v, FieldType::LargeInt, fieldName).toLongLong();
 }
 
-QDateTime LookupDateTime(const QString &database, const QString &table, const QString &column, const QString &where)
+QDateTime LookupDateTime(const QString &database, const QString &table, const QString &column,
+                         const QString &where)
 {
     return toDateTime(firstValue(database, table, column, where));
 }
 
 QDateTime MaxDate(const QString &database, const QString &table, const QString &column, const QString &where)
 {
-    return toDateTime(firstValue(database, table, QStringLiteral("Max(") + column + QStringLiteral(") as MaxDatexy"),
-                                 where, QStringLiteral("MaxDatexy")));
+    return toDateTime(firstValue(database, table,
+                                 QStringLiteral("Max(") + column + QStringLiteral(") as MaxDatexy"), where,
+                                 QStringLiteral("MaxDatexy")));
 }
 
 QDateTime MinDate(const QString &database, const QString &table, const QString &column, const QString &where)
 {
-    return toDateTime(firstValue(database, table, QStringLiteral("Min(") + column + QStringLiteral(") as MaxDatexy"),
-                                 where, QStringLiteral("MaxDatexy")));
+    return toDateTime(firstValue(database, table,
+                                 QStringLiteral("Min(") + column + QStringLiteral(") as MaxDatexy"), where,
+                                 QStringLiteral("MaxDatexy")));
 }
 
 std::unique_ptr<TLangQuery> OpenQuery(const QString &database, const QString &table, const QString &columns,
@@ -84,8 +89,9 @@ std::unique_ptr<TLangQuery> OpenQuery(const QString &database, const QString &ta
     return q;
 }
 
-std::unique_ptr<TLangQuery> OpenQueryOrdered(const QString &database, const QString &table, const QString &columns,
-                                             const QString &where, const QString &orderBy)
+std::unique_ptr<TLangQuery> OpenQueryOrdered(const QString &database, const QString &table,
+                                             const QString &columns, const QString &where,
+                                             const QString &orderBy)
 {
     auto q = build(database, table, columns, where);
     q->setOrderByClause(orderBy);
@@ -134,8 +140,8 @@ bool UpdateColumn(const QString &table, const QString &column, const QString &va
     return true;
 }
 
-void FillComboFromTable(QComboBox *combo, const QString &table, const QString &codeColumn, const QString &textColumn,
-                        const QString &orderBy, const QString &where)
+void FillComboFromTable(QComboBox *combo, const QString &table, const QString &codeColumn,
+                        const QString &textColumn, const QString &orderBy, const QString &where)
 {
     auto q = build(QStringLiteral("LB"), table, codeColumn + QLatin1Char(',') + textColumn, where);
     q->setOrderByClause(orderBy);

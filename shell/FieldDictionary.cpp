@@ -30,7 +30,8 @@ int numberOf(const QString &text, int line)
     bool ok = false;
     const int value = text.toInt(&ok);
     if (!ok || value < 0)
-        throw EConvertError(QStringLiteral("Slovar polj, vrstica %1: '%2' ni veljavno število.").arg(line).arg(text));
+        throw EConvertError(
+            QStringLiteral("Slovar polj, vrstica %1: '%2' ni veljavno število.").arg(line).arg(text));
     return value;
 }
 
@@ -42,7 +43,8 @@ Qt::Alignment alignmentOf(const QString &code, int line)
         return Qt::AlignRight;
     if (code == QLatin1String("C"))
         return Qt::AlignHCenter;
-    throw EConvertError(QStringLiteral("Slovar polj, vrstica %1: neznana poravnava '%2'.").arg(line).arg(code));
+    throw EConvertError(
+        QStringLiteral("Slovar polj, vrstica %1: neznana poravnava '%2'.").arg(line).arg(code));
 }
 
 bool isNumericField(FieldType type)
@@ -84,9 +86,10 @@ void FieldDictionary::parse(const QString &text)
             continue;
         const QStringList cells = line.split(QLatin1Char('\t'));
         if (cells.size() != 8)
-            throw EConvertError(QStringLiteral("Slovar polj, vrstica %1: pričakovanih 8 stolpcev, najdenih %2.")
-                                    .arg(lineNo)
-                                    .arg(cells.size()));
+            throw EConvertError(
+                QStringLiteral("Slovar polj, vrstica %1: pričakovanih 8 stolpcev, najdenih %2.")
+                    .arg(lineNo)
+                    .arg(cells.size()));
         FieldDictionaryEntry entry;
         entry.fieldName = cells.at(0).trimmed();
         if (entry.fieldName.isEmpty())
@@ -100,8 +103,9 @@ void FieldDictionary::parse(const QString &text)
         entry.alignment = alignmentOf(cells.at(7), lineNo);
         const QString key = entry.fieldName.toUpper();
         if (m_index.contains(key))
-            throw EConvertError(
-                QStringLiteral("Slovar polj, vrstica %1: polje %2 je že v slovarju.").arg(lineNo).arg(entry.fieldName));
+            throw EConvertError(QStringLiteral("Slovar polj, vrstica %1: polje %2 je že v slovarju.")
+                                    .arg(lineNo)
+                                    .arg(entry.fieldName));
         m_index.insert(key, m_entries.size());
         m_entries.append(entry);
     }

@@ -46,7 +46,9 @@ public:
     void apply(DataSet &dataSet) const;
 
 private:
-    struct Empty {};
+    struct Empty
+    {
+    };
     explicit FieldDictionary(Empty) {}
     void parse(const QString &text);
 

@@ -5,8 +5,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
-QString SaveFileName(QWidget *parent, const QString &caption, const QString &suggested, const QString &filters,
-                     const QString &defaultSuffix)
+QString SaveFileName(QWidget *parent, const QString &caption, const QString &suggested,
+                     const QString &filters, const QString &defaultSuffix)
 {
     QString chosen = suggested;
     const DialogRequest request{caption, QStringLiteral("Shrani kot"), MsgKind::Custom,

@@ -144,7 +144,9 @@ QString formatDateTime(const QString &format, const QDateTime &value)
         qsizetype run = 1;
         while (i + run < f.size() && f.at(i + run).toLower() == c)
             ++run;
-        const auto num = [](int v, qsizetype width) { return QStringLiteral("%1").arg(v, int(width), 10, QLatin1Char('0')); };
+        const auto num = [](int v, qsizetype width) {
+            return QStringLiteral("%1").arg(v, int(width), 10, QLatin1Char('0'));
+        };
         if (c == QLatin1Char('y')) {
             out += run >= 3 ? num(value.date().year(), 4) : num(value.date().year() % 100, 2);
             lastWasHour = false;
@@ -190,7 +192,8 @@ QString dateTimeToText(const QDateTime &value)
 
 QDate readShortDate(const QString &text)
 {
-    static const QRegularExpression re(QStringLiteral("^\\s*(\\d{1,2})\\.\\s*(\\d{1,2})\\.\\s*(\\d{1,4})\\s*$"));
+    static const QRegularExpression re(
+        QStringLiteral("^\\s*(\\d{1,2})\\.\\s*(\\d{1,2})\\.\\s*(\\d{1,4})\\s*$"));
     const QRegularExpressionMatch m = re.match(text);
     if (!m.hasMatch())
         return {};

@@ -64,8 +64,8 @@ QString ErrorMessage(const std::exception &error)
 QString ErrorLogLine(const QString &message)
 {
     const QString computer = D ? D->ComputerName : ComputerName();
-    return QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm:ss")) + QLatin1Char(' ') + computer +
-           QStringLiteral(" : ") + message;
+    return QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm:ss")) + QLatin1Char(' ') +
+           computer + QStringLiteral(" : ") + message;
 }
 
 namespace {

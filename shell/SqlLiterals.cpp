@@ -44,12 +44,14 @@ QString SqlDateTime(const QDateTime &value, const QString &dialect)
     const QDate d = value.date();
     const QTime t = value.time();
     if (dialect == QLatin1String("DB2"))
-        return QLatin1Char('\'') + QStringLiteral("%1").arg(d.year(), 4, 10, QLatin1Char('0')) + QLatin1Char('-') +
-               two(d.month()) + QLatin1Char('-') + two(d.day()) + QLatin1Char('-') + two(t.hour()) +
-               QLatin1Char('.') + two(t.minute()) + QLatin1Char('.') + two(t.second()) + QLatin1Char('.') +
-               QStringLiteral("%1").arg(t.msec(), 3, 10, QLatin1Char('0')) + QLatin1Char('\'');
+        return QLatin1Char('\'') + QStringLiteral("%1").arg(d.year(), 4, 10, QLatin1Char('0')) +
+               QLatin1Char('-') + two(d.month()) + QLatin1Char('-') + two(d.day()) + QLatin1Char('-') +
+               two(t.hour()) + QLatin1Char('.') + two(t.minute()) + QLatin1Char('.') + two(t.second()) +
+               QLatin1Char('.') + QStringLiteral("%1").arg(t.msec(), 3, 10, QLatin1Char('0')) +
+               QLatin1Char('\'');
     return QStringLiteral("TO_DATE('") + usDate(d) + QLatin1Char(' ') + two(t.hour()) + QLatin1Char(':') +
-           two(t.minute()) + QLatin1Char(':') + two(t.second()) + QStringLiteral("','mm/dd/yyyy hh24:mi:ss')");
+           two(t.minute()) + QLatin1Char(':') + two(t.second()) +
+           QStringLiteral("','mm/dd/yyyy hh24:mi:ss')");
 }
 
 QString SqlDateFromText(const QString &text)

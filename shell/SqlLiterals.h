@@ -15,7 +15,7 @@ QString SqlDateTime(const QDateTime &value, const QString &dialect);
 QString SqlDateFromText(const QString &text);
 QString SqlDateFromText(const QString &text, const QString &dialect);
 
-QString FormulaDate(const QDate &date);        // Date(2004,05,07)
+QString FormulaDate(const QDate &date);           // Date(2004,05,07)
 QString LinesToFormula(const QStringList &lines); // 'a'+Chr(13)+'b'
 QString FloatToSql(double value);                 // 1234.5000
 QString DoubleQuotes(const QString &text);

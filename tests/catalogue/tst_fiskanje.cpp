@@ -52,7 +52,8 @@ void TestFIskanje::init()
 {
     m_folder = std::make_unique<TestProgramFolder>(TestProgramFolder::Demo);
     m_data = std::make_unique<TD>(
-        QStringList{"porocila", "/LOG", "ADMIN", "ovo", "ovo", "/PRG", "POROCILA", "/CR", "ORACLE", "LB"}, true);
+        QStringList{"porocila", "/LOG", "ADMIN", "ovo", "ovo", "/PRG", "POROCILA", "/CR", "ORACLE", "LB"},
+        true);
     DialogHook::clearShown();
 }
 
@@ -67,7 +68,8 @@ void TestFIskanje::cleanup()
 void TestFIskanje::open(const QString &filter, const QString &startText)
 {
     m_dialog = std::make_unique<TFIskanje>();
-    OVO_TRY(m_dialog->Open(QStringLiteral("OSB"), QStringLiteral("SFOSB"), QStringLiteral("NZV"), filter, startText));
+    OVO_TRY(m_dialog->Open(QStringLiteral("OSB"), QStringLiteral("SFOSB"), QStringLiteral("NZV"), filter,
+                           startText));
     m_dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
 }
@@ -101,8 +103,8 @@ void TestFIskanje::emptyStartShowsNoRowsAndDressedColumns()
     // Key first as "*", then the leading columns OSB has, then the rest in
     // table order; columns the dictionary lacks are headed by their names.
     QCOMPARE(m_dialog->resultColumns(),
-             (QStringList{"SFOSB", "NZV", "IME", "MTS", "DVS", "NSL", "MST", "PST", "SFDRZ", "DZ", "ROJ", "TEL",
-                          "FAX", "EML", "EMAIL", "ZRR"}));
+             (QStringList{"SFOSB", "NZV", "IME", "MTS", "DVS", "NSL", "MST", "PST", "SFDRZ", "DZ", "ROJ",
+                          "TEL", "FAX", "EML", "EMAIL", "ZRR"}));
     const QStringList titles = headings();
     QCOMPARE(titles.mid(0, 4), (QStringList{"*", "Naziv", "Ime", "Matiena št."}));
     QCOMPARE(titles.at(9), QStringLiteral("DZ"));
@@ -188,9 +190,15 @@ void TestFIskanje::searchReturnsTheChosenRowAndFreesTheDialog_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("description");
 
-    QTest::newRow("V REDU") << "ok" << "4" << "Kralj";
-    QTest::newRow("PREKLIC") << "cancel" << "" << "";
-    QTest::newRow("Esc") << "escape" << "" << "";
+    QTest::newRow("V REDU") << "ok"
+                            << "4"
+                            << "Kralj";
+    QTest::newRow("PREKLIC") << "cancel"
+                             << ""
+                             << "";
+    QTest::newRow("Esc") << "escape"
+                         << ""
+                         << "";
 }
 
 void TestFIskanje::searchReturnsTheChosenRowAndFreesTheDialog()
@@ -211,9 +219,9 @@ void TestFIskanje::searchReturnsTheChosenRowAndFreesTheDialog()
         else
             QTest::keyClick(shown->ui.eiskanje, Qt::Key_Escape);
     });
-    const TFIskanje::Result result = TFIskanje::Search(QStringLiteral("OSB"), QStringLiteral("SFOSB"),
-                                                       QStringLiteral("NZV"), QStringLiteral("SFOSB < 20"),
-                                                       QStringLiteral("kralj"));
+    const TFIskanje::Result result =
+        TFIskanje::Search(QStringLiteral("OSB"), QStringLiteral("SFOSB"), QStringLiteral("NZV"),
+                          QStringLiteral("SFOSB < 20"), QStringLiteral("kralj"));
     QCOMPARE(result.key, key);
     QCOMPARE(result.description, description);
     QVERIFY(shown.isNull());

@@ -45,10 +45,12 @@ void TestDatabase::openFailures_data()
 {
     QTest::addColumn<QString>("aliases");
     QTest::addColumn<QString>("message");
-    QTest::newRow("alias missing") << "[OTHER]\nDRIVER=QSQLITE\n" << "Neznan vzdevek podatkovne baze: LB";
+    QTest::newRow("alias missing") << "[OTHER]\nDRIVER=QSQLITE\n"
+                                   << "Neznan vzdevek podatkovne baze: LB";
     QTest::newRow("database file missing") << "[LB]\nDRIVER=QSQLITE\nDATABASE=nothing.db\n"
                                            << "Datoteka podatkovne baze ne obstaja:";
-    QTest::newRow("driver missing") << "[LB]\nDRIVER=QNOSUCH\nDATABASE=test.db\n" << "Gonilnik QNOSUCH ni na voljo.";
+    QTest::newRow("driver missing") << "[LB]\nDRIVER=QNOSUCH\nDATABASE=test.db\n"
+                                    << "Gonilnik QNOSUCH ni na voljo.";
     // A file of 0 bytes is refused like a missing one, and nothing is written into it.
     QTest::newRow("database file empty") << "[LB]\nDRIVER=QSQLITE\nDATABASE=empty.db\n"
                                          << "Datoteka podatkovne baze je prazna:";
@@ -77,24 +79,40 @@ void TestDatabase::serverStatementsRunUnchanged_data()
 {
     QTest::addColumn<QString>("sql");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("to_date us") << "SELECT TO_DATE('05/07/2004','mm/dd/yyyy') FROM dual" << "2004-05-07";
+    QTest::newRow("to_date us") << "SELECT TO_DATE('05/07/2004','mm/dd/yyyy') FROM dual"
+                                << "2004-05-07";
     QTest::newRow("to_date us with time")
-        << "SELECT TO_DATE('05/07/2004 13:05:09','mm/dd/yyyy hh24:mi:ss') FROM dual" << "2004-05-07 13:05:09";
-    QTest::newRow("to_date slovene") << "SELECT TO_DATE('07.05.2004','dd.mm.yyyy') FROM dual" << "2004-05-07";
+        << "SELECT TO_DATE('05/07/2004 13:05:09','mm/dd/yyyy hh24:mi:ss') FROM dual"
+        << "2004-05-07 13:05:09";
+    QTest::newRow("to_date slovene") << "SELECT TO_DATE('07.05.2004','dd.mm.yyyy') FROM dual"
+                                     << "2004-05-07";
     QTest::newRow("to_date compares with a stored date")
-        << "SELECT COUNT(*) FROM OBD WHERE TO_DATE('01/01/1900','mm/dd/yyyy') < '2004-01-01'" << "1";
-    QTest::newRow("nvl of null") << "SELECT NVL(NULL, 'x') FROM dual" << "x";
-    QTest::newRow("nvl of value") << "SELECT NVL(3, 5) FROM dual" << "3";
-    QTest::newRow("coalesce") << "SELECT COALESCE(NULL, NULL, 7) FROM SYSIBM.SYSDUMMY1" << "7";
-    QTest::newRow("oracle sequence") << "SELECT TEST_SEQ.NEXTVAL FROM dual" << "10";
-    QTest::newRow("db2 sequence") << "SELECT NEXT VALUE FOR TEST_SEQ FROM SYSIBM.SYSDUMMY1" << "10";
-    QTest::newRow("db2 sequence with alias") << "SELECT NEXTVAL FOR TEST_SEQ AS NewId FROM SYSIBM.SYSDUMMY1" << "10";
-    QTest::newRow("trunc of a date-time") << "SELECT TRUNC('2004-05-07 13:05:09') FROM dual" << "2004-05-07";
-    QTest::newRow("trunc of a number") << "SELECT TRUNC(12.78) FROM dual" << "12";
-    QTest::newRow("decode") << "SELECT DECODE('D', 'N', 'ne', 'D', 'da', 'drugo') FROM dual" << "da";
-    QTest::newRow("to_char of a date") << "SELECT TO_CHAR('2004-05-07', 'dd.mm.yyyy') FROM dual" << "07.05.2004";
-    QTest::newRow("last_day") << "SELECT LAST_DAY('2004-02-10') FROM dual" << "2004-02-29";
-    QTest::newRow("add_months keeps month end") << "SELECT ADD_MONTHS('2004-01-31', 1) FROM dual" << "2004-02-29";
+        << "SELECT COUNT(*) FROM OBD WHERE TO_DATE('01/01/1900','mm/dd/yyyy') < '2004-01-01'"
+        << "1";
+    QTest::newRow("nvl of null") << "SELECT NVL(NULL, 'x') FROM dual"
+                                 << "x";
+    QTest::newRow("nvl of value") << "SELECT NVL(3, 5) FROM dual"
+                                  << "3";
+    QTest::newRow("coalesce") << "SELECT COALESCE(NULL, NULL, 7) FROM SYSIBM.SYSDUMMY1"
+                              << "7";
+    QTest::newRow("oracle sequence") << "SELECT TEST_SEQ.NEXTVAL FROM dual"
+                                     << "10";
+    QTest::newRow("db2 sequence") << "SELECT NEXT VALUE FOR TEST_SEQ FROM SYSIBM.SYSDUMMY1"
+                                  << "10";
+    QTest::newRow("db2 sequence with alias") << "SELECT NEXTVAL FOR TEST_SEQ AS NewId FROM SYSIBM.SYSDUMMY1"
+                                             << "10";
+    QTest::newRow("trunc of a date-time") << "SELECT TRUNC('2004-05-07 13:05:09') FROM dual"
+                                          << "2004-05-07";
+    QTest::newRow("trunc of a number") << "SELECT TRUNC(12.78) FROM dual"
+                                       << "12";
+    QTest::newRow("decode") << "SELECT DECODE('D', 'N', 'ne', 'D', 'da', 'drugo') FROM dual"
+                            << "da";
+    QTest::newRow("to_char of a date") << "SELECT TO_CHAR('2004-05-07', 'dd.mm.yyyy') FROM dual"
+                                       << "07.05.2004";
+    QTest::newRow("last_day") << "SELECT LAST_DAY('2004-02-10') FROM dual"
+                              << "2004-02-29";
+    QTest::newRow("add_months keeps month end") << "SELECT ADD_MONTHS('2004-01-31', 1) FROM dual"
+                                                << "2004-02-29";
 }
 
 void TestDatabase::serverStatementsRunUnchanged()
@@ -176,16 +194,17 @@ void TestDatabase::fieldDefinitions()
 {
     TestProgramFolder folder(TestProgramFolder::Empty);
     Database &db = folder.openDatabase();
-    OVO_TRY(db.execute("CREATE TABLE T (I INTEGER, S VARCHAR(30), F CHAR(5), N NUMERIC(15,2), K NUMERIC(10,0), "
-                       "D DATE, TS TIMESTAMP, B BLOB)"));
+    OVO_TRY(
+        db.execute("CREATE TABLE T (I INTEGER, S VARCHAR(30), F CHAR(5), N NUMERIC(15,2), K NUMERIC(10,0), "
+                   "D DATE, TS TIMESTAMP, B BLOB)"));
     Query q;
     q.setSql("SELECT T.*, MAX(I) AS MAXID FROM T");
     OVO_TRY(q.open());
     const QList<FieldDef> defs = q.fieldDefs();
     QCOMPARE(defs.size(), 9);
-    const QList<FieldType> types{FieldType::Integer, FieldType::String,   FieldType::FixedChar,
-                                 FieldType::Float,   FieldType::LargeInt, FieldType::Date,
-                                 FieldType::DateTime, FieldType::Blob,    FieldType::String};
+    const QList<FieldType> types{FieldType::Integer,  FieldType::String,   FieldType::FixedChar,
+                                 FieldType::Float,    FieldType::LargeInt, FieldType::Date,
+                                 FieldType::DateTime, FieldType::Blob,     FieldType::String};
     for (int i = 0; i < types.size(); ++i)
         QVERIFY2(defs.at(i).type == types.at(i), qPrintable(defs.at(i).name));
     QCOMPARE(defs.at(1).size, 30);

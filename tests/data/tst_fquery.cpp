@@ -90,7 +90,8 @@ void TestFQuery::plainQueryRefusesMismatch()
         plain.open();
         QFAIL("opened");
     } catch (const EDatabaseError &e) {
-        QCOMPARE(e.message(), QStringLiteral("Neujemanje tipa polja AMOUNT: pričakovan Float, dejanski Integer."));
+        QCOMPARE(e.message(),
+                 QStringLiteral("Neujemanje tipa polja AMOUNT: pričakovan Float, dejanski Integer."));
     }
 }
 

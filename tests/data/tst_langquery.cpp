@@ -32,20 +32,23 @@ void TestLangQuery::selectLines_data()
     QTest::addColumn<Setup>("setup");
     QTest::addColumn<QStringList>("lines");
 
-    QTest::newRow("columns and from only") << Setup{"*", "ACT", {}, {}, {}, {}, {}} << QStringList{"Select *", "From ACT"};
+    QTest::newRow("columns and from only")
+        << Setup{"*", "ACT", {}, {}, {}, {}, {}} << QStringList{"Select *", "From ACT"};
     QTest::newRow("two conditions and a free where")
         << Setup{"*", "T", "X>0", {}, {}, {}, {"IDREPORT='5'", "DAN=1"}}
         << QStringList{"Select *", "From T", "Where ", "IDREPORT='5' and", "DAN=1 and", "X>0"};
     QTest::newRow("free where alone is in parentheses")
-        << Setup{"A", "T", "A=1 or B=2", {}, {}, {}, {}} << QStringList{"Select A", "From T", "Where (A=1 or B=2)"};
+        << Setup{"A", "T", "A=1 or B=2", {}, {}, {}, {}}
+        << QStringList{"Select A", "From T", "Where (A=1 or B=2)"};
     QTest::newRow("blank where gives no where line")
         << Setup{"A", "T", "   ", {}, {}, {}, {}} << QStringList{"Select A", "From T"};
-    QTest::newRow("one condition")
-        << Setup{"A", "T", {}, {}, {}, {}, {"A=1"}} << QStringList{"Select A", "From T", "Where ", "A=1"};
+    QTest::newRow("one condition") << Setup{"A", "T", {}, {}, {}, {}, {"A=1"}}
+                                   << QStringList{"Select A", "From T", "Where ", "A=1"};
     QTest::newRow("group, having and order")
         << Setup{"A, COUNT(*)", "T", {}, "A", "COUNT(*)>1", "A DESC", {}}
         << QStringList{"Select A, COUNT(*)", "From T", "Group by A", "Having COUNT(*)>1", "Order By A DESC"};
-    QTest::newRow("empty from is still written") << Setup{"1", {}, {}, {}, {}, {}, {}} << QStringList{"Select 1", "From "};
+    QTest::newRow("empty from is still written")
+        << Setup{"1", {}, {}, {}, {}, {}, {}} << QStringList{"Select 1", "From "};
 }
 
 void TestLangQuery::selectLines()
@@ -82,8 +85,8 @@ void TestLangQuery::changeLines_data()
     QTest::newRow("insert ends unquoted")
         << "insert" << QStringList{"B|x|1", "A|5|0"}
         << QStringList{"Insert into T ", "   (B, A)", "values ", "('x', 5) "};
-    QTest::newRow("empty quoted value is NULL") << "insert" << QStringList{"A||1"}
-                                                << QStringList{"Insert into T ", "   (A)", "values ", "(NULL) "};
+    QTest::newRow("empty quoted value is NULL")
+        << "insert" << QStringList{"A||1"} << QStringList{"Insert into T ", "   (A)", "values ", "(NULL) "};
     QTest::newRow("blank quoted value is two apostrophes")
         << "insert" << QStringList{"A|   |1"} << QStringList{"Insert into T ", "   (A)", "values ", "('')"};
     QTest::newRow("update with one unquoted assignment")
@@ -107,7 +110,9 @@ void TestLangQuery::changeLines()
     }
     if (kind != "insert" && lines.contains("ID=1"))
         q.AddCondition({}, "ID", 'I', "1");
-    const QStringList built = kind == "insert" ? q.insertLines() : kind == "update" ? q.updateLines() : q.deleteLines();
+    const QStringList built = kind == "insert"   ? q.insertLines()
+                              : kind == "update" ? q.updateLines()
+                                                 : q.deleteLines();
     QCOMPARE(built, lines);
 }
 
@@ -150,7 +155,8 @@ void TestLangQuery::runsAndLogs()
     QCOMPARE(check.value(0).toString(), QStringLiteral("Pogodbe in aneksi"));
 
     QCOMPARE(folder.readFile("Log/Query.log"),
-             QStringLiteral("Update KATEGORIJE \nSet \n    OPIS_KATEGORIJE='Pogodbe in aneksi'\nWhere \nID_KATEGORIJA=10000001\n"));
+             QStringLiteral("Update KATEGORIJE \nSet \n    OPIS_KATEGORIJE='Pogodbe in aneksi'\nWhere "
+                            "\nID_KATEGORIJA=10000001\n"));
     const QString modify = folder.readFile("Log/Modify.log");
     QVERIFY(modify.startsWith("Insert into KATEGORIJE \n"));
     QVERIFY(modify.endsWith("ID_KATEGORIJA=10000001\nGo\n\n"));

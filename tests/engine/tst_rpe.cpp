@@ -14,14 +14,14 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QMainWindow>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QTimer>
 
 namespace dyn = RpeDynamic;
@@ -83,7 +83,11 @@ void TestRpe::initTestCase()
     const QString anchor =
         QRegularExpression(QStringLiteral("<section area=\"RH\" height=\"\\d+\">")).match(rpt).captured();
     QVERIFY(!anchor.isEmpty());
-    rpt.replace(anchor, anchor + QStringLiteral("\n      <special kind=\"reporttitle\" x=\"300\" y=\"0\" w=\"225\" h=\"12\" size=\"9\"/>"));
+    rpt.replace(
+        anchor,
+        anchor +
+            QStringLiteral(
+                "\n      <special kind=\"reporttitle\" x=\"300\" y=\"0\" w=\"225\" h=\"12\" size=\"9\"/>"));
     m_report = m_folder->file(QStringLiteral("partnerji_naslov.rpt"));
     m_folder->writeFile(QStringLiteral("partnerji_naslov.rpt"), rpt);
 }
@@ -188,7 +192,8 @@ void TestRpe::exportShowsTitleSelectionAndFormula()
     DialogHook::setAnswerer([](const DialogRequest &) { return MsgResult::Cancel; });
     QVERIFY(!job->Execute());
     QCOMPARE(DialogHook::shown().last(),
-             (ShownDialog{QStringLiteral("Export Warning"), QStringLiteral("Export FileName already exists.  Overwrite?")}));
+             (ShownDialog{QStringLiteral("Export Warning"),
+                          QStringLiteral("Export FileName already exists.  Overwrite?")}));
 }
 
 void TestRpe::previewRunsOnWindowCloseWhenClosed()
@@ -253,15 +258,17 @@ void TestRpe::drillMouseAndLinkEventsReachTheirHandlers()
     job.wOnShowGroup = [&](TRpe *, RpeWindowHandle, int level, const QStringList &names, bool &) {
         seen << QStringLiteral("show %1 %2").arg(level).arg(names.join(QLatin1Char('/')));
     };
-    job.wOnDrillGroup = [&](TRpe *, RpeWindowHandle, int level, TRpeDrillDownType type, const QStringList &names,
-                            bool &cancel) {
+    job.wOnDrillGroup = [&](TRpe *, RpeWindowHandle, int level, TRpeDrillDownType type,
+                            const QStringList &names, bool &cancel) {
         seen << QStringLiteral("drill %1 %2 %3").arg(level).arg(int(type)).arg(names.join(QLatin1Char('/')));
         cancel = true;
     };
     job.wOnDrillDetail = [&](TRpe *, RpeWindowHandle, int selected, int count, const QStringList &names,
                              const QStringList &values, bool &) {
-        seen << QStringLiteral("detail %1 %2 %3=%4").arg(selected).arg(count).arg(names.join(QLatin1Char(',')),
-                                                                                   values.join(QLatin1Char('|')));
+        seen << QStringLiteral("detail %1 %2 %3=%4")
+                    .arg(selected)
+                    .arg(count)
+                    .arg(names.join(QLatin1Char(',')), values.join(QLatin1Char('|')));
     };
     job.wOnMouseClick = [&](TRpe *, RpeWindowHandle, const TRpeMouseInfo &m, const QString &value,
                             TRpeFieldValueType type, const QString &section, uint32_t object, bool &) {
@@ -319,10 +326,11 @@ void TestRpe::drillMouseAndLinkEventsReachTheirHandlers()
     RpeTextEventInfo shortRecord{4, 0, 0, "x"};
     QVERIFY(TRpe::eventCallback(RPE_EVENT_DRILL_ON_HYPERLINK, &shortRecord, &job));
 
-    QCOMPARE(seen, (QStringList{QStringLiteral("show 2 Ljubljana/Alfa"), QStringLiteral("drill 2 1 Ljubljana/Alfa"),
-                                QStringLiteral("detail 1 3 Znesek,Datum,Aktiven=1234,50|2026,3,7|True"),
-                                QStringLiteral("mouse 1 C 40,12 Beta 12 GH1b 77"),
-                                QStringLiteral("https://127.0.0.1/pogodba"), QStringLiteral("/tmp/analiza.dat")}));
+    QCOMPARE(seen,
+             (QStringList{QStringLiteral("show 2 Ljubljana/Alfa"), QStringLiteral("drill 2 1 Ljubljana/Alfa"),
+                          QStringLiteral("detail 1 3 Znesek,Datum,Aktiven=1234,50|2026,3,7|True"),
+                          QStringLiteral("mouse 1 C 40,12 Beta 12 GH1b 77"),
+                          QStringLiteral("https://127.0.0.1/pogodba"), QStringLiteral("/tmp/analiza.dat")}));
 }
 
 void TestRpe::aThrowingWindowHandlerStopsAtTheCallback_data()
@@ -541,13 +549,15 @@ void TestRpe::toleratedCodeIsNotReported()
     job->OnError = [&](TRpe *, int, const QString &, TRpeErrorResult &) { reported = true; };
     job->UseHandle();
     QCOMPARE(dyn::RpeSetNDetailCopies(job->JobNumber(), 0), 0);
-    const TRpeFailure failure{false, 0, {}, job->JobNumber(), {502}, QStringLiteral("Test <RpeSetNDetailCopies>")};
+    const TRpeFailure failure{
+        false, 0, {}, job->JobNumber(), {502}, QStringLiteral("Test <RpeSetNDetailCopies>")};
     QCOMPARE(job->HandleError(failure), errIgnore);
     QVERIFY(!reported);
     // Not tolerated, the same failure reaches OnError.
     job->UseHandle();
     dyn::RpeSetNDetailCopies(job->JobNumber(), 0);
-    QCOMPARE(job->HandleError(TRpeFailure{false, 0, {}, job->JobNumber(), {}, QStringLiteral("Test")}), errRaise);
+    QCOMPARE(job->HandleError(TRpeFailure{false, 0, {}, job->JobNumber(), {}, QStringLiteral("Test")}),
+             errRaise);
     QVERIFY(reported);
 }
 
@@ -625,8 +635,9 @@ void TestRpe::versionOfTheLibraryFile()
         QFAIL("no ERpeError");
     } catch (const ERpeError &e) {
         QCOMPARE(e.number(), 103);
-        QCOMPARE(e.message(), QStringLiteral("Error:103 Incompatible RPE version: requires 5.x.x.108 or higher\r\n"
-                                             "librpe32.so :: 5.0.0.107"));
+        QCOMPARE(e.message(),
+                 QStringLiteral("Error:103 Incompatible RPE version: requires 5.x.x.108 or higher\r\n"
+                                "librpe32.so :: 5.0.0.107"));
     }
     // Refused before the library is touched, and without asking OnError.
     QVERIFY(!errorAsked);

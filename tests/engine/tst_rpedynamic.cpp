@@ -40,8 +40,7 @@ private slots:
 
 private:
     void useFake();
-    template <typename T>
-    T fake(const char *name)
+    template <typename T> T fake(const char *name)
     {
         return reinterpret_cast<T>(dlsym(dyn::RpeHandle, name));
     }
@@ -168,7 +167,8 @@ void TestRpeDynamic::versionGateRefusesWithoutCallingTheEngine_data()
     QTest::addColumn<bool>("refused");
     QTest::addColumn<QString>("message");
     QTest::newRow("engine 7 lacks the report version")
-        << 7 << true << QStringLiteral("Error loading function: RpeGetReportVersion requires RPE8R2 or higher");
+        << 7 << true
+        << QStringLiteral("Error loading function: RpeGetReportVersion requires RPE8R2 or higher");
     QTest::newRow("engine 8 has it") << 8 << false << QString();
 }
 

@@ -47,11 +47,12 @@ void TestRpeFamilies::initTestCase()
     QString rpt = QString::fromUtf8(source.readAll());
     const QString anchor = QStringLiteral("  </parameters>");
     QVERIFY(rpt.contains(anchor));
-    rpt.replace(anchor, QStringLiteral("    <parameter name=\"Znesek\" type=\"number\" prompt=\"Najmanjši znesek\" "
-                                       "multiple=\"true\"/>\n"
-                                       "    <parameter name=\"Obdobje\" type=\"date\" prompt=\"Obdobje\" "
-                                       "values=\"range\"/>\n"
-                                       "    <parameter name=\"Aktivne\" type=\"boolean\" prompt=\"Samo aktivne\"/>\n") +
+    rpt.replace(anchor, QStringLiteral(
+                            "    <parameter name=\"Znesek\" type=\"number\" prompt=\"Najmanjši znesek\" "
+                            "multiple=\"true\"/>\n"
+                            "    <parameter name=\"Obdobje\" type=\"date\" prompt=\"Obdobje\" "
+                            "values=\"range\"/>\n"
+                            "    <parameter name=\"Aktivne\" type=\"boolean\" prompt=\"Samo aktivne\"/>\n") +
                             anchor);
     m_parameters = m_folder->file(QStringLiteral("parametri.rpt"));
     m_folder->writeFile(QStringLiteral("parametri.rpt"), rpt);
@@ -144,8 +145,10 @@ void TestRpeFamilies::parameterValueErrors_data()
     QTest::addColumn<QString>("parameter");
     QTest::addColumn<QString>("value");
     QTest::addColumn<int>("error");
-    QTest::newRow("date in local form") << "DatumDo" << "31.1.2024" << 296;
-    QTest::newRow("number with letters") << "Znesek" << "sto" << 292;
+    QTest::newRow("date in local form") << "DatumDo"
+                                        << "31.1.2024" << 296;
+    QTest::newRow("number with letters") << "Znesek"
+                                         << "sto" << 292;
 }
 
 void TestRpeFamilies::parameterValueErrors()
@@ -193,8 +196,8 @@ void TestRpeFamilies::selectionLinesAreSentAtOnce()
     QCOMPARE(selection->Formula(), QStringList{QStringLiteral("{POG.DAN} <= {?DatumDo}")});
     selection->Add(QStringLiteral(" and {POG.SFORG} = 1"));
     // A fresh read comes from the engine, which has the whole formula.
-    QCOMPARE(selection->Formula(),
-             (QStringList{QStringLiteral("{POG.DAN} <= {?DatumDo}"), QStringLiteral(" and {POG.SFORG} = 1")}));
+    QCOMPARE(selection->Formula(), (QStringList{QStringLiteral("{POG.DAN} <= {?DatumDo}"),
+                                                QStringLiteral(" and {POG.SFORG} = 1")}));
     selection->Clear();
     QVERIFY(selection->Formula().isEmpty());
 }
@@ -271,7 +274,8 @@ void TestRpeFamilies::connectReachesEveryTableAndTests()
     connect->setServerName(QStringLiteral("NI_STREZNIKA"));
     QVERIFY(!connect->Test());
     QVERIFY(job->LastErrorNumber() > 0);
-    QVERIFY2(job->LastErrorString().contains(QStringLiteral("NI_STREZNIKA")), qPrintable(job->LastErrorString()));
+    QVERIFY2(job->LastErrorString().contains(QStringLiteral("NI_STREZNIKA")),
+             qPrintable(job->LastErrorString()));
 }
 
 void TestRpeFamilies::reportObjectsAreCountedBySection()
@@ -325,8 +329,8 @@ void TestRpeFamilies::reportWideRecords()
     QVERIFY(font->Send());
 
     TRpeLogOnServer *servers = job->LogOnServer();
-    QCOMPARE(servers->Add({QStringLiteral("LB"), QStringLiteral("ovo"), QString(), QString(), QStringLiteral("rpedb"),
-                           true}),
+    QCOMPARE(servers->Add({QStringLiteral("LB"), QStringLiteral("ovo"), QString(), QString(),
+                           QStringLiteral("rpedb"), true}),
              0);
     servers->setNumber(0);
     QCOMPARE(servers->Item().ServerName, QStringLiteral("LB"));
@@ -341,7 +345,8 @@ void TestRpeFamilies::reportWideRecords()
     job->SessionInfo()->setNumber(0);
     QCOMPARE(job->SessionInfo()->Number(), -1);
     QCOMPARE(reported, RPE_ERR_NOT_AVAILABLE);
-    QVERIFY2(text.contains(QStringLiteral("SessionInfo.SetIndex <RpeGetNthTableSessionInfo>")), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("SessionInfo.SetIndex <RpeGetNthTableSessionInfo>")),
+             qPrintable(text));
 }
 
 QTEST_MAIN(TestRpeFamilies)

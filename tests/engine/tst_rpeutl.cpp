@@ -48,29 +48,50 @@ void TestRpeUtl::valueRoundTrip_data()
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("back");
-    QTest::newRow("date") << RPE_VI_DATE << "2024,1,31" << "2024,01,31";
-    QTest::newRow("date, day ends at a blank") << RPE_VI_DATE << "2024,12,5 00:00:00" << "2024,12,05";
-    QTest::newRow("date-time") << RPE_VI_DATETIME << "2024,2,29 13:05:09" << "2024,02,29 13:05:09";
-    QTest::newRow("time, fraction ignored") << RPE_VI_TIME << "7:30:15.250" << "07:30:15";
-    QTest::newRow("boolean true") << RPE_VI_BOOLEAN << "True" << "True";
-    QTest::newRow("boolean from yes") << RPE_VI_BOOLEAN << "yes" << "True";
-    QTest::newRow("boolean false") << RPE_VI_BOOLEAN << "0" << "False";
+    QTest::newRow("date") << RPE_VI_DATE << "2024,1,31"
+                          << "2024,01,31";
+    QTest::newRow("date, day ends at a blank") << RPE_VI_DATE << "2024,12,5 00:00:00"
+                                               << "2024,12,05";
+    QTest::newRow("date-time") << RPE_VI_DATETIME << "2024,2,29 13:05:09"
+                               << "2024,02,29 13:05:09";
+    QTest::newRow("time, fraction ignored") << RPE_VI_TIME << "7:30:15.250"
+                                            << "07:30:15";
+    QTest::newRow("boolean true") << RPE_VI_BOOLEAN << "True"
+                                  << "True";
+    QTest::newRow("boolean from yes") << RPE_VI_BOOLEAN << "yes"
+                                      << "True";
+    QTest::newRow("boolean false") << RPE_VI_BOOLEAN << "0"
+                                   << "False";
     // Numbers come back with the system's decimal comma.
-    QTest::newRow("number with decimal point") << RPE_VI_NUMBER << "1234.5" << "1234,5";
-    QTest::newRow("number with decimal comma") << RPE_VI_NUMBER << "1234,5" << "1234,5";
-    QTest::newRow("negative currency") << RPE_VI_CURRENCY << "-12.25" << "-12,25";
-    QTest::newRow("fifteen significant digits") << RPE_VI_NUMBER << "0.1234567890123456" << "0,123456789012346";
-    QTest::newRow("bracketed amount is negative") << RPE_VI_NUMBER << "(5)" << "-5";
-    QTest::newRow("bracketed currency is negative") << RPE_VI_CURRENCY << "($1250,5)" << "-1250,5";
-    QTest::newRow("bracketed integer is negative") << RPE_VI_INTEGER << "(12)" << "-12";
-    QTest::newRow("string") << RPE_VI_STRING << "Šifra 'A'" << "Šifra 'A'";
-    QTest::newRow("integer") << RPE_VI_INTEGER << "-32768" << "-32768";
-    QTest::newRow("long") << RPE_VI_LONG << "2000000000" << "2000000000";
-    QTest::newRow("colour") << RPE_VI_COLOR << "255" << "255";
+    QTest::newRow("number with decimal point") << RPE_VI_NUMBER << "1234.5"
+                                               << "1234,5";
+    QTest::newRow("number with decimal comma") << RPE_VI_NUMBER << "1234,5"
+                                               << "1234,5";
+    QTest::newRow("negative currency") << RPE_VI_CURRENCY << "-12.25"
+                                       << "-12,25";
+    QTest::newRow("fifteen significant digits") << RPE_VI_NUMBER << "0.1234567890123456"
+                                                << "0,123456789012346";
+    QTest::newRow("bracketed amount is negative") << RPE_VI_NUMBER << "(5)"
+                                                  << "-5";
+    QTest::newRow("bracketed currency is negative") << RPE_VI_CURRENCY << "($1250,5)"
+                                                    << "-1250,5";
+    QTest::newRow("bracketed integer is negative") << RPE_VI_INTEGER << "(12)"
+                                                   << "-12";
+    QTest::newRow("string") << RPE_VI_STRING << "Šifra 'A'"
+                            << "Šifra 'A'";
+    QTest::newRow("integer") << RPE_VI_INTEGER << "-32768"
+                             << "-32768";
+    QTest::newRow("long") << RPE_VI_LONG << "2000000000"
+                          << "2000000000";
+    QTest::newRow("colour") << RPE_VI_COLOR << "255"
+                            << "255";
     // Not a number: the colour becomes -1 rather than failing.
-    QTest::newRow("colour that is no number") << RPE_VI_COLOR << "red" << "4294967295";
-    QTest::newRow("long that is no number") << RPE_VI_LONG << "abc" << "0";
-    QTest::newRow("character") << RPE_VI_CHAR << "Xyz" << "X";
+    QTest::newRow("colour that is no number") << RPE_VI_COLOR << "red"
+                                              << "4294967295";
+    QTest::newRow("long that is no number") << RPE_VI_LONG << "abc"
+                                            << "0";
+    QTest::newRow("character") << RPE_VI_CHAR << "Xyz"
+                               << "X";
 }
 
 void TestRpeUtl::valueRoundTrip()
@@ -225,12 +246,24 @@ void TestRpeUtl::fieldNameInBraces_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("family");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("formula gets braces and @") << "Total" << "Formulas" << "{@Total}";
-    QTest::newRow("formula already written so") << "{@Total}" << "formulas" << "{@Total}";
-    QTest::newRow("parameter") << "Datum" << "ParamFields" << "{?Datum}";
-    QTest::newRow("running total") << "{Vsota}" << "RunningTotals" << "{%Vsota}";
-    QTest::newRow("SQL expression") << "Izraz" << "SQLExpressions" << "{#Izraz}";
-    QTest::newRow("database field keeps its name") << " POG.IDPOG " << "DatabaseFields" << "{POG.IDPOG}";
+    QTest::newRow("formula gets braces and @") << "Total"
+                                               << "Formulas"
+                                               << "{@Total}";
+    QTest::newRow("formula already written so") << "{@Total}"
+                                                << "formulas"
+                                                << "{@Total}";
+    QTest::newRow("parameter") << "Datum"
+                               << "ParamFields"
+                               << "{?Datum}";
+    QTest::newRow("running total") << "{Vsota}"
+                                   << "RunningTotals"
+                                   << "{%Vsota}";
+    QTest::newRow("SQL expression") << "Izraz"
+                                    << "SQLExpressions"
+                                    << "{#Izraz}";
+    QTest::newRow("database field keeps its name") << " POG.IDPOG "
+                                                   << "DatabaseFields"
+                                                   << "{POG.IDPOG}";
 }
 
 void TestRpeUtl::fieldNameInBraces()
@@ -253,7 +286,8 @@ void TestRpeUtl::dateTexts()
     QTime t;
     QVERIFY(StrToTimeValue(QStringLiteral("23:59:58"), t));
     QCOMPARE(t, QTime(23, 59, 58));
-    QCOMPARE(DateTimeToText(QDateTime(QDate(2024, 3, 7), QTime(8, 9, 10))), QStringLiteral("2024,03,07 08:09:10"));
+    QCOMPARE(DateTimeToText(QDateTime(QDate(2024, 3, 7), QTime(8, 9, 10))),
+             QStringLiteral("2024,03,07 08:09:10"));
     QCOMPARE(DateTimeToTextWithMilliseconds(QDateTime(QDate(2024, 3, 7), QTime(8, 9, 10))),
              QStringLiteral("2024-03-07 08:09:10.000"));
     QCOMPARE(TimeToText(QTime(8, 0, 1)), QStringLiteral("08:00:01"));
@@ -263,11 +297,16 @@ void TestRpeUtl::normalizeLineBreaks_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("LF") << "a\nb" << "a\r\nb";
-    QTest::newRow("CR LF stays") << "a\r\nb" << "a\r\nb";
-    QTest::newRow("lone CR") << "a\rb" << "a\r\nb";
-    QTest::newRow("CR at the end") << "a\r" << "a\r\n";
-    QTest::newRow("mixed") << "a\n\rb\r\n" << "a\r\n\r\nb\r\n";
+    QTest::newRow("LF") << "a\nb"
+                        << "a\r\nb";
+    QTest::newRow("CR LF stays") << "a\r\nb"
+                                 << "a\r\nb";
+    QTest::newRow("lone CR") << "a\rb"
+                             << "a\r\nb";
+    QTest::newRow("CR at the end") << "a\r"
+                                   << "a\r\n";
+    QTest::newRow("mixed") << "a\n\rb\r\n"
+                           << "a\r\n\r\nb\r\n";
 }
 
 void TestRpeUtl::normalizeLineBreaks()
@@ -289,7 +328,8 @@ void TestRpeUtl::smallHelpers()
     QCOMPARE(SplitToken(s, QStringLiteral(",")), QStringLiteral("abc"));
     QVERIFY(s.isEmpty());
     QCOMPARE(ErrorNumberOf(QStringLiteral("112:No ReportName assigned")), QStringLiteral("112"));
-    QCOMPARE(ErrorTextOf(QStringLiteral("112:No ReportName assigned")), QStringLiteral("No ReportName assigned"));
+    QCOMPARE(ErrorTextOf(QStringLiteral("112:No ReportName assigned")),
+             QStringLiteral("No ReportName assigned"));
     QVERIFY(IsQuotedText(QStringLiteral(" 'abc' ")));
     QVERIFY(!IsQuotedText(QStringLiteral("'")));
     QVERIFY(!IsQuotedText(QStringLiteral("'abc\"")));

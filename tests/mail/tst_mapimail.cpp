@@ -67,11 +67,23 @@ void TestMapiMail::messageParts_data()
     QTest::addColumn<QString>("originator");
     QTest::addColumn<int>("attachments");
 
-    QTest::newRow("recipient with name") << "ana@primer.example" << "Ana Novak" << "" << "/tmp/Report.PDF"
-                                         << "Ana Novak|SMTP:ana@primer.example" << "" << 1;
-    QTest::newRow("name falls back to address") << "ana@primer.example" << "" << "" << ""
-                                                << "ana@primer.example|SMTP:ana@primer.example" << "" << 0;
-    QTest::newRow("no recipient, sender given") << "" << "" << "pisarna@ovo.example" << "/tmp/a.pdf" << ""
+    QTest::newRow("recipient with name") << "ana@primer.example"
+                                         << "Ana Novak"
+                                         << ""
+                                         << "/tmp/Report.PDF"
+                                         << "Ana Novak|SMTP:ana@primer.example"
+                                         << "" << 1;
+    QTest::newRow("name falls back to address") << "ana@primer.example"
+                                                << ""
+                                                << ""
+                                                << ""
+                                                << "ana@primer.example|SMTP:ana@primer.example"
+                                                << "" << 0;
+    QTest::newRow("no recipient, sender given") << ""
+                                                << ""
+                                                << "pisarna@ovo.example"
+                                                << "/tmp/a.pdf"
+                                                << ""
                                                 << "pisarna@ovo.example|SMTP:pisarna@ovo.example" << 1;
 }
 
@@ -85,8 +97,8 @@ void TestMapiMail::messageParts()
     QFETCH(QString, originator);
     QFETCH(int, attachments);
 
-    const MapiMessage m = MapiMail::Build(QStringLiteral("Seznam pogodb"), QString(), attachment, recipientAddress,
-                                          recipientName, senderAddress, QString());
+    const MapiMessage m = MapiMail::Build(QStringLiteral("Seznam pogodb"), QString(), attachment,
+                                          recipientAddress, recipientName, senderAddress, QString());
     QCOMPARE(m.subject, QStringLiteral("Seznam pogodb"));
     QCOMPARE(m.recipients.size(), recipient.isEmpty() ? 0 : 1);
     if (!recipient.isEmpty())
@@ -126,7 +138,8 @@ void TestMapiMail::failedHandOverIsShownWithItsCode()
     });
     QCOMPARE(SendMapiMail("s", "", "", "ana@primer.example", "", "", ""), -1);
     QCOMPARE(DialogHook::shown().size(), 1);
-    QCOMPARE(DialogHook::shown().front().text, QStringLiteral("Error sending mail (-1).\r\nPoštni program ni nameščen."));
+    QCOMPARE(DialogHook::shown().front().text,
+             QStringLiteral("Error sending mail (-1).\r\nPoštni program ni nameščen."));
 }
 
 void TestMapiMail::handedOverSaysNothing()

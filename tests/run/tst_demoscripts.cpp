@@ -106,7 +106,8 @@ void TestDemoScripts::scripts()
     if (report > 0) {
         QVERIFY2(DemoRunValues::reportValues().contains(script),
                  qPrintable(QStringLiteral("no parameter values for ") + script));
-        inputs.parameters = DemoRunValues::reportParameters(m_folder->openDatabase(), report, DemoRunValues::reportValues().value(script));
+        inputs.parameters = DemoRunValues::reportParameters(m_folder->openDatabase(), report,
+                                                            DemoRunValues::reportValues().value(script));
     } else {
         QVERIFY2(DemoRunValues::batchValues().contains(batchKind), "no parameter values for the report kind");
         inputs.parameters = DemoRunValues::batchParameters(DemoRunValues::batchValues().value(batchKind));

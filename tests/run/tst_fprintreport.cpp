@@ -101,12 +101,14 @@ void TestFPrintReport::init()
     const QDir source(TestProgramFolder::sourceFile(QStringLiteral("db/program/Report")));
     for (const QString &name : source.entryList(QDir::Files))
         QVERIFY(QFile::copy(source.filePath(name), m_folder->file(QStringLiteral("Report/") + name)));
-    QVERIFY(QFile::link(QStringLiteral(RPE_LIBRARY_DIR "/librpe32.so"), m_folder->file(QStringLiteral("librpe32.so"))));
+    QVERIFY(QFile::link(QStringLiteral(RPE_LIBRARY_DIR "/librpe32.so"),
+                        m_folder->file(QStringLiteral("librpe32.so"))));
     m_folder->writeFile(QStringLiteral("Report.ini"),
                         QStringLiteral("[VALUES]\nDVALUTA=EUR\nPOGODBA=1002\nNEZAPRT=odprto\n"
                                        "NAPAD=1 or 1=1\nZNESEK=1.000,50\n"));
     m_data = std::make_unique<TD>(
-        QStringList{"porocila", "/LOG", "ADMIN", "ovo", "ovo", "/PRG", "POROCILA", "/CR", "ORACLE", "LB"}, true);
+        QStringList{"porocila", "/LOG", "ADMIN", "ovo", "ovo", "/PRG", "POROCILA", "/CR", "ORACLE", "LB"},
+        true);
     DialogHook::clearShown();
 }
 
@@ -190,12 +192,14 @@ QString TestFPrintReport::formulaLog() const
 
 void TestFPrintReport::everyDemoReportOpensWithItsRows()
 {
-    for (const QString &id : column(QStringLiteral("SELECT ID_POROCILA FROM POROCILA ORDER BY ID_POROCILA"))) {
+    for (const QString &id :
+         column(QStringLiteral("SELECT ID_POROCILA FROM POROCILA ORDER BY ID_POROCILA"))) {
         TFPrintReport window;
         QVERIFY2(window.Open(id.toLongLong()), qPrintable(id));
         const QStringList captions =
             column(QStringLiteral("SELECT NASLOV_PAR FROM POROCILA_PAR WHERE ID_POROCILA = %1 AND VIDNO = 1 "
-                                  "ORDER BY SORTIRANJE").arg(id));
+                                  "ORDER BY SORTIRANJE")
+                       .arg(id));
         QStringList labels;
         QList<QLabel *> found = window.ui.PFields->findChildren<QLabel *>(Qt::FindDirectChildrenOnly);
         std::sort(found.begin(), found.end(), [](QLabel *a, QLabel *b) { return a->y() < b->y(); });
@@ -221,13 +225,24 @@ void TestFPrintReport::defaults_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("key");
     QTest::newRow("date macro") << qint64(1) << "S_1" << today << "";
-    QTest::newRow("date range has two empty edits") << qint64(1) << "R_2" << "" << "";
-    QTest::newRow("literal date") << qint64(2) << "S_7" << "01.01.2026" << "";
+    QTest::newRow("date range has two empty edits") << qint64(1) << "R_2"
+                                                    << ""
+                                                    << "";
+    QTest::newRow("literal date") << qint64(2) << "S_7"
+                                  << "01.01.2026"
+                                  << "";
     QTest::newRow("macro in lower case") << qint64(12) << "S_48" << today << "";
-    QTest::newRow("key from Report.ini") << qint64(8) << "S_29" << "Evro" << "EUR";
-    QTest::newRow("contract from Report.ini") << qint64(2) << "S_6" << "" << "1002";
-    QTest::newRow("literal text") << qint64(10) << "S_40" << "760000" << "";
-    QTest::newRow("year macro") << qint64(9) << "S_32" << QDate::currentDate().toString(QStringLiteral("yyyy")) << "";
+    QTest::newRow("key from Report.ini") << qint64(8) << "S_29"
+                                         << "Evro"
+                                         << "EUR";
+    QTest::newRow("contract from Report.ini") << qint64(2) << "S_6"
+                                              << ""
+                                              << "1002";
+    QTest::newRow("literal text") << qint64(10) << "S_40"
+                                  << "760000"
+                                  << "";
+    QTest::newRow("year macro") << qint64(9) << "S_32"
+                                << QDate::currentDate().toString(QStringLiteral("yyyy")) << "";
 }
 
 void TestFPrintReport::defaults()
@@ -318,40 +333,90 @@ void TestFPrintReport::fillFields_data()
     QTest::addColumn<QStringList>("parameters");
     QTest::addColumn<QStringList>("lines");
 
-    QTest::newRow("equal text") << "{OSB.MST}" << "S" << "S" << 0 << true << "" << "Ljubljana" << "" << ""
-                                << QStringList{"{OSB.MST}='Ljubljana'"} << QStringList{}
+    QTest::newRow("equal text") << "{OSB.MST}"
+                                << "S"
+                                << "S" << 0 << true << ""
+                                << "Ljubljana"
+                                << ""
+                                << "" << QStringList{"{OSB.MST}='Ljubljana'"} << QStringList{}
                                 << QStringList{"Kraj: Ljubljana"};
-    QTest::newRow("apostrophe stays inside") << "{OSB.NZV}" << "S" << "S" << 2 << true << "" << "O'Hara' or true or '"
-                                             << "" << ""
-                                             << QStringList{"{OSB.NZV}>='O''Hara'' or true or '''"} << QStringList{}
-                                             << QStringList{"Kraj >= O'Hara' or true or '"};
-    QTest::newRow("date range") << "{POG.DAN}" << "S" << "D" << 5 << true << "" << "01.01.2026" << "31.3.2026" << ""
-                                << QStringList{"{POG.DAN} in Date(2026,01,01) to Date(2026,03,31)"} << QStringList{}
-                                << QStringList{"Kraj 01.01.2026 - 31.3.2026"};
-    QTest::newRow("only the to-value") << "{POG.DAN}" << "S" << "D" << 5 << true << "" << "" << "31.03.2026" << ""
-                                       << QStringList{"{POG.DAN}<=Date(2026,03,31)"} << QStringList{}
+    QTest::newRow("apostrophe stays inside") << "{OSB.NZV}"
+                                             << "S"
+                                             << "S" << 2 << true << ""
+                                             << "O'Hara' or true or '"
+                                             << ""
+                                             << "" << QStringList{"{OSB.NZV}>='O''Hara'' or true or '''"}
+                                             << QStringList{} << QStringList{"Kraj >= O'Hara' or true or '"};
+    QTest::newRow("date range") << "{POG.DAN}"
+                                << "S"
+                                << "D" << 5 << true << ""
+                                << "01.01.2026"
+                                << "31.3.2026"
+                                << "" << QStringList{"{POG.DAN} in Date(2026,01,01) to Date(2026,03,31)"}
+                                << QStringList{} << QStringList{"Kraj 01.01.2026 - 31.3.2026"};
+    QTest::newRow("only the to-value") << "{POG.DAN}"
+                                       << "S"
+                                       << "D" << 5 << true << ""
+                                       << ""
+                                       << "31.03.2026"
+                                       << "" << QStringList{"{POG.DAN}<=Date(2026,03,31)"} << QStringList{}
                                        << QStringList{"Kraj  - 31.03.2026"};
-    QTest::newRow("number greater") << "{POG.IDPOG}" << "S" << "N" << 1 << true << "" << "1005" << "" << ""
-                                    << QStringList{"{POG.IDPOG}>1005"} << QStringList{}
+    QTest::newRow("number greater") << "{POG.IDPOG}"
+                                    << "S"
+                                    << "N" << 1 << true << ""
+                                    << "1005"
+                                    << ""
+                                    << "" << QStringList{"{POG.IDPOG}>1005"} << QStringList{}
                                     << QStringList{"Kraj > 1005"};
-    QTest::newRow("list of keys") << "{POG.SFDJV}" << "S" << "S" << 6 << true << "" << "'U', 'L'" << "U, L"
+    QTest::newRow("list of keys") << "{POG.SFDJV}"
+                                  << "S"
+                                  << "S" << 6 << true << ""
+                                  << "'U', 'L'"
+                                  << "U, L"
                                   << "Upravljanje,'+Chr(13)+'Lastno"
                                   << QStringList{"{POG.SFDJV} in ['U', 'L']"} << QStringList{}
                                   << QStringList{"Kraj: (Upravljanje,'+Chr(13)+'Lastno)"};
-    QTest::newRow("empty adds nothing") << "{OSB.MST}" << "S" << "S" << 0 << true << "" << "" << "" << ""
-                                        << QStringList{} << QStringList{} << QStringList{};
-    QTest::newRow("report parameter date") << "DatumDo" << "P" << "D" << 0 << true << "" << "5.2.2026" << "" << ""
-                                           << QStringList{} << QStringList{"DatumDo=2026,02,05"} << QStringList{};
-    QTest::newRow("script parameter is listed") << "{?MST}" << "F" << "S" << 0 << true << "" << "Koper" << "" << ""
-                                                << QStringList{} << QStringList{"{?MST}=Koper"}
-                                                << QStringList{"Kraj: Koper"};
-    QTest::newRow("hidden range from its default") << "{VLN.SFVLN}" << "S" << "S" << 5 << false << "0" << "" << ""
-                                                   << "" << QStringList{"{VLN.SFVLN} in '0' to '0'"}
-                                                   << QStringList{} << QStringList{};
-    QTest::newRow("hidden not equal") << "{POG.SFDJV}" << "S" << "S" << 7 << false << "K" << "" << "" << ""
-                                      << QStringList{"{POG.SFDJV}<>'K'"} << QStringList{} << QStringList{};
-    QTest::newRow("hidden report parameter") << "Valuta" << "P" << "S" << 0 << false << "|DVALUTA|" << "" << ""
-                                             << "" << QStringList{} << QStringList{"Valuta=EUR"} << QStringList{};
+    QTest::newRow("empty adds nothing") << "{OSB.MST}"
+                                        << "S"
+                                        << "S" << 0 << true << ""
+                                        << ""
+                                        << ""
+                                        << "" << QStringList{} << QStringList{} << QStringList{};
+    QTest::newRow("report parameter date")
+        << "DatumDo"
+        << "P"
+        << "D" << 0 << true << ""
+        << "5.2.2026"
+        << ""
+        << "" << QStringList{} << QStringList{"DatumDo=2026,02,05"} << QStringList{};
+    QTest::newRow("script parameter is listed")
+        << "{?MST}"
+        << "F"
+        << "S" << 0 << true << ""
+        << "Koper"
+        << ""
+        << "" << QStringList{} << QStringList{"{?MST}=Koper"} << QStringList{"Kraj: Koper"};
+    QTest::newRow("hidden range from its default")
+        << "{VLN.SFVLN}"
+        << "S"
+        << "S" << 5 << false << "0"
+        << ""
+        << ""
+        << "" << QStringList{"{VLN.SFVLN} in '0' to '0'"} << QStringList{} << QStringList{};
+    QTest::newRow("hidden not equal")
+        << "{POG.SFDJV}"
+        << "S"
+        << "S" << 7 << false << "K"
+        << ""
+        << ""
+        << "" << QStringList{"{POG.SFDJV}<>'K'"} << QStringList{} << QStringList{};
+    QTest::newRow("hidden report parameter")
+        << "Valuta"
+        << "P"
+        << "S" << 0 << false << "|DVALUTA|"
+        << ""
+        << ""
+        << "" << QStringList{} << QStringList{"Valuta=EUR"} << QStringList{};
 }
 
 void TestFPrintReport::fillFields()
@@ -638,16 +703,19 @@ void TestFPrintReport::everyDemoReportRunsWithItsDefaults()
 void TestFPrintReport::sqlReportShowsItsLastSelect()
 {
     // It names itself as its script: it runs once, and the last SELECT is shown.
-    m_folder->writeFile(QStringLiteral("Report/poizvedba.sql"),
-                        QStringLiteral("INSERT INTO REPORT_SQL (COMPUTER, SFOSB, NZV) VALUES ({?COMPUTER}, 7, 'Test');\n"
-                                       "SELECT NZV FROM OSB;\n"
-                                       "SELECT SFOSB, NZV FROM REPORT_SQL WHERE COMPUTER = {?COMPUTER};\n"));
-    m_data->DB.execute(QStringLiteral("INSERT INTO POROCILA (ID_POROCILA, ID_KATEGORIJA, STEVILKA_POR, NASLOV_POR, "
-                                      "DATOTEKA_POR, OPIS_POROCILA) VALUES (90, 10000002, 9, 'Poizvedba', "
-                                      "'poizvedba.sql', 'poizvedba.sql')"));
-    m_data->DB.execute(QStringLiteral("INSERT INTO POROCILA_PAR (ID_PARAMETRA, ID_POROCILA, POLJE, NASLOV_PAR, "
-                                      "PREVERI, PRIVZETO, VIDNO, TIP_PAR, TIP_PODATKA, SORTIRANJE, KLJUC) VALUES "
-                                      "(900, 90, '{?COMPUTER}', 'Računalnik', 0, '|COMPUTER|', 0, 'F', 'S', 90, 'N')"));
+    m_folder->writeFile(
+        QStringLiteral("Report/poizvedba.sql"),
+        QStringLiteral("INSERT INTO REPORT_SQL (COMPUTER, SFOSB, NZV) VALUES ({?COMPUTER}, 7, 'Test');\n"
+                       "SELECT NZV FROM OSB;\n"
+                       "SELECT SFOSB, NZV FROM REPORT_SQL WHERE COMPUTER = {?COMPUTER};\n"));
+    m_data->DB.execute(
+        QStringLiteral("INSERT INTO POROCILA (ID_POROCILA, ID_KATEGORIJA, STEVILKA_POR, NASLOV_POR, "
+                       "DATOTEKA_POR, OPIS_POROCILA) VALUES (90, 10000002, 9, 'Poizvedba', "
+                       "'poizvedba.sql', 'poizvedba.sql')"));
+    m_data->DB.execute(
+        QStringLiteral("INSERT INTO POROCILA_PAR (ID_PARAMETRA, ID_POROCILA, POLJE, NASLOV_PAR, "
+                       "PREVERI, PRIVZETO, VIDNO, TIP_PAR, TIP_PODATKA, SORTIRANJE, KLJUC) VALUES "
+                       "(900, 90, '{?COMPUTER}', 'Računalnik', 0, '|COMPUTER|', 0, 'F', 'S', 90, 'N')"));
     const QString saved = m_folder->file(QStringLiteral("izvoz.xls"));
     DialogHook::setAnswerer([&](const DialogRequest &request) {
         if (request.value)
@@ -680,8 +748,9 @@ void TestFPrintReport::sqlReportShowsItsLastSelect()
 
 void TestFPrintReport::sqlReportWithoutItsFile()
 {
-    m_data->DB.execute(QStringLiteral("INSERT INTO POROCILA (ID_POROCILA, ID_KATEGORIJA, STEVILKA_POR, NASLOV_POR, "
-                                      "DATOTEKA_POR) VALUES (91, 10000002, 10, 'Brez datoteke', 'ni.SQL')"));
+    m_data->DB.execute(
+        QStringLiteral("INSERT INTO POROCILA (ID_POROCILA, ID_KATEGORIJA, STEVILKA_POR, NASLOV_POR, "
+                       "DATOTEKA_POR) VALUES (91, 10000002, 10, 'Brez datoteke', 'ni.SQL')"));
     TFPrintReport window;
     QVERIFY(window.Open(91));
     window.ui.BPregled->click();
@@ -718,8 +787,8 @@ void TestFPrintReport::demoSqlReportShowsPartners()
     window.ui.BPregled->click();
     QVERIFY(rows > 0);
     QCOMPARE(lines.size(), rows + 1);
-    const QStringList written = m_folder->readFile(QStringLiteral("partnerji.xls")).split(QStringLiteral("\r\n"),
-                                                                                         Qt::SkipEmptyParts);
+    const QStringList written =
+        m_folder->readFile(QStringLiteral("partnerji.xls")).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     QCOMPARE(written, lines);
     QVERIFY(lines.front().contains(QLatin1Char('\t')));
 }
@@ -754,7 +823,8 @@ void TestFPrintReport::mailHandsTheExportOver()
     QCOMPARE(sent.recipients.front().name, QStringLiteral("Zupančič Marko"));
     QCOMPARE(window.Job()->ExportOptions()->Excel.XlsType, Excel8);
     // The run's start is in the activity log.
-    QCOMPARE(column(QStringLiteral("SELECT COUNT(*) FROM ACT WHERE SfAct = 'P' AND Id = '7'")), QStringList{"1"});
+    QCOMPARE(column(QStringLiteral("SELECT COUNT(*) FROM ACT WHERE SfAct = 'P' AND Id = '7'")),
+             QStringList{"1"});
 }
 
 void TestFPrintReport::unknownExportFormatRunsNothing()

@@ -1,7 +1,7 @@
 #include "run/ReportFormulas.h"
-#include "shell/SqlLiterals.h"
 #include "shell/Data.h"
 #include "shell/Errors.h"
+#include "shell/SqlLiterals.h"
 #include "tests/support/TestProgramFolder.h"
 
 #include <QSqlQuery>
@@ -15,7 +15,8 @@ namespace {
 const QString Company = QStringLiteral("'OVO finance, borznoposredniška družba, d.d.'");
 
 // The formula's new text, or the text it keeps when no rule applies.
-QString retrieve(ReportFormulas &formulas, const QString &name, const QString &text = QStringLiteral("stored"))
+QString retrieve(ReportFormulas &formulas, const QString &name,
+                 const QString &text = QStringLiteral("stored"))
 {
     const QList<FormulaUpdate> updates = formulas.RetrieveFormulas({{name, text}});
     return updates.isEmpty() ? text : updates.first().text;
@@ -52,7 +53,8 @@ void TestReportFormulas::init()
 {
     m_folder = std::make_unique<TestProgramFolder>(TestProgramFolder::Demo);
     m_data = std::make_unique<TD>(
-        QStringList{"porocila", "/LOG", "ADMIN", "ovo", "ovo", "/PRG", "POROCILA", "/CR", "ORACLE", "LB"}, true);
+        QStringList{"porocila", "/LOG", "ADMIN", "ovo", "ovo", "/PRG", "POROCILA", "/CR", "ORACLE", "LB"},
+        true);
 }
 
 void TestReportFormulas::cleanup()
@@ -72,9 +74,8 @@ void TestReportFormulas::literals_data()
     QTest::newRow("lines one") << MultiLine({QStringLiteral("a")}) << QStringLiteral("'a'");
     QTest::newRow("lines three") << MultiLine({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")})
                                  << QStringLiteral("'a'+Chr(13)+'b'+Chr(13)+'c'");
-    QTest::newRow("line with break mark")
-        << MultiLine({QStringLiteral("Stranke: Novak,'+Chr(13)+'O'Brien")})
-        << QStringLiteral("'Stranke: Novak,'+Chr(13)+'O''Brien'");
+    QTest::newRow("line with break mark") << MultiLine({QStringLiteral("Stranke: Novak,'+Chr(13)+'O'Brien")})
+                                          << QStringLiteral("'Stranke: Novak,'+Chr(13)+'O''Brien'");
     QTest::newRow("date long") << FormulaDate(QDate(2004, 5, 7)) << QStringLiteral("Date(2004,05,07)");
     QTest::newRow("date short") << DateShort(QDate(2004, 5, 7)) << QStringLiteral("Date(2004,5,7)");
     QTest::newRow("number") << FloatToSql(1234.5) << QStringLiteral("1234.5000");
@@ -134,9 +135,14 @@ void TestReportFormulas::namedFormulas_data()
     row("user", nov, "UPORABNIK", "'ADMIN'");
     row("user name", nov, "FUPORABNIK", "'Marko Zupančič'");
     row("unknown", nov, "NAZIV_POROCILA", "stored");
-    QTest::newRow("org none selected") << nov << QString() << "F_ORG_NZV" << "''";
-    QTest::newRow("pdb without row") << nov << "3" << "F_PDB_NOGA1" << "''";
-    QTest::newRow("org fax empty") << nov << "3" << "F_ORG_FAX" << "''";
+    QTest::newRow("org none selected") << nov << QString() << "F_ORG_NZV"
+                                       << "''";
+    QTest::newRow("pdb without row") << nov << "3"
+                                     << "F_PDB_NOGA1"
+                                     << "''";
+    QTest::newRow("org fax empty") << nov << "3"
+                                   << "F_ORG_FAX"
+                                   << "''";
 }
 
 void TestReportFormulas::namedFormulas()
@@ -207,8 +213,8 @@ void TestReportFormulas::reportDateFallback()
     QCOMPARE(retrieve(formulas, QStringLiteral("TCN_DATE_END_MONTH")), QStringLiteral("stored"));
     QCOMPARE(asked, 0);
     QList<FormulaUpdate> updates;
-    OVO_TRY(updates = formulas.RetrieveFormulas(
-                {{QStringLiteral("F_EUROOBD"), QString()}, {QStringLiteral("TCN_DATE_END_MONTH"), QString()}}));
+    OVO_TRY(updates = formulas.RetrieveFormulas({{QStringLiteral("F_EUROOBD"), QString()},
+                                                 {QStringLiteral("TCN_DATE_END_MONTH"), QString()}}));
     QCOMPARE(updates.size(), 2);
     QCOMPARE(updates[0].text, QStringLiteral("False"));
     QCOMPARE(updates[1].text, QStringLiteral("Date(1899,12,30)")); // no prices before 29.12.2006
@@ -225,8 +231,8 @@ void TestReportFormulas::pdbPieces()
     for (int i = 0; i < 25; ++i)
         text += QStringLiteral("%1'abcdefgh").arg(i % 10);
     QCOMPARE(text.size(), 250);
-    exec(QStringLiteral("UPDATE PDB SET POUK='") + QString(text).replace(QLatin1Char('\''), QStringLiteral("''")) +
-         QStringLiteral("' WHERE SFORG=1"));
+    exec(QStringLiteral("UPDATE PDB SET POUK='") +
+         QString(text).replace(QLatin1Char('\''), QStringLiteral("''")) + QStringLiteral("' WHERE SFORG=1"));
 
     ReportFormulas formulas;
     formulas.organisation = QStringLiteral("1");
@@ -247,15 +253,28 @@ void TestReportFormulas::failuresAbort_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("message"); // empty: any message
 
-    QTest::newRow("org column missing") << "1" << "F_ORG_NEOBSTAJA"
+    QTest::newRow("org column missing") << "1"
+                                        << "F_ORG_NEOBSTAJA"
                                         << "Napaka pri pridobivanju podatkov Org. enote (NEOBSTAJA).";
-    QTest::newRow("org column not a name") << "1" << "F_ORG_NZV from ORG --"
-                                           << "Napaka pri pridobivanju podatkov Org. enote (NZV from ORG --).";
-    QTest::newRow("pdb column missing") << "1" << "F_PDB_NEOBSTAJA1" << "";
-    QTest::newRow("pdb piece not a digit") << "1" << "F_PDB_GLAVAX" << "";
-    QTest::newRow("pdb piece zero") << "1" << "F_PDB_GLAVA0" << "";
-    QTest::newRow("pdb without column") << "1" << "F_PDB_" << "";
-    QTest::newRow("organisation key not a number") << "1 or 1=1" << "UPORABNIK" << "";
+    QTest::newRow("org column not a name")
+        << "1"
+        << "F_ORG_NZV from ORG --"
+        << "Napaka pri pridobivanju podatkov Org. enote (NZV from ORG --).";
+    QTest::newRow("pdb column missing") << "1"
+                                        << "F_PDB_NEOBSTAJA1"
+                                        << "";
+    QTest::newRow("pdb piece not a digit") << "1"
+                                           << "F_PDB_GLAVAX"
+                                           << "";
+    QTest::newRow("pdb piece zero") << "1"
+                                    << "F_PDB_GLAVA0"
+                                    << "";
+    QTest::newRow("pdb without column") << "1"
+                                        << "F_PDB_"
+                                        << "";
+    QTest::newRow("organisation key not a number") << "1 or 1=1"
+                                                   << "UPORABNIK"
+                                                   << "";
 }
 
 void TestReportFormulas::failuresAbort()

@@ -65,9 +65,11 @@ void TestReportRun::fromTheCatalogueToPreviewAndMail()
     const QDir source(TestProgramFolder::sourceFile(QStringLiteral("db/program/Report")));
     for (const QString &name : source.entryList(QDir::Files))
         QVERIFY(QFile::copy(source.filePath(name), folder.file(QStringLiteral("Report/") + name)));
-    QVERIFY(QFile::link(QStringLiteral(RPE_LIBRARY_DIR "/librpe32.so"), folder.file(QStringLiteral("librpe32.so"))));
+    QVERIFY(QFile::link(QStringLiteral(RPE_LIBRARY_DIR "/librpe32.so"),
+                        folder.file(QStringLiteral("librpe32.so"))));
     m_data = std::make_unique<TD>(
-        QStringList{"porocila", "/LOG", "ADMIN", "ovo", "ovo", "/PRG", "POROCILA", "/CR", "ORACLE", "LB"}, true);
+        QStringList{"porocila", "/LOG", "ADMIN", "ovo", "ovo", "/PRG", "POROCILA", "/CR", "ORACLE", "LB"},
+        true);
     InstallRunServices();
 
     QString pdf;
@@ -100,7 +102,8 @@ void TestReportRun::fromTheCatalogueToPreviewAndMail()
         if (!window || done)
             return;
         done = true;
-        window->ui.PFields->findChild<QLineEdit *>(QStringLiteral("S_18"))->setText(QStringLiteral("Ljubljana"));
+        window->ui.PFields->findChild<QLineEdit *>(QStringLiteral("S_18"))
+            ->setText(QStringLiteral("Ljubljana"));
         window->ui.BPregled->click();
         previewShown = window->Job()->ReportWindowHandle() != nullptr;
         window->Job()->CloseWindow();
@@ -119,10 +122,12 @@ void TestReportRun::fromTheCatalogueToPreviewAndMail()
     QVERIFY(!QFile::exists(SqlLogDir() + QStringLiteral("Report.PDF")));
 
     // Exactly the clients of Ljubljana that the script prepared, and no other.
-    const QStringList prepared = column(QStringLiteral(
-        "SELECT NZV FROM REPORT_SQL WHERE MST = 'Ljubljana' AND COMPUTER = '%1' ORDER BY NZV").arg(m_data->ComputerName));
-    const QStringList elsewhere = column(QStringLiteral(
-        "SELECT NZV FROM REPORT_SQL WHERE MST <> 'Ljubljana' AND COMPUTER = '%1'").arg(m_data->ComputerName));
+    const QStringList prepared = column(
+        QStringLiteral("SELECT NZV FROM REPORT_SQL WHERE MST = 'Ljubljana' AND COMPUTER = '%1' ORDER BY NZV")
+            .arg(m_data->ComputerName));
+    const QStringList elsewhere =
+        column(QStringLiteral("SELECT NZV FROM REPORT_SQL WHERE MST <> 'Ljubljana' AND COMPUTER = '%1'")
+                   .arg(m_data->ComputerName));
     QVERIFY(!prepared.isEmpty());
     QVERIFY(!elsewhere.isEmpty());
     for (const QString &name : prepared)
@@ -144,7 +149,8 @@ void TestReportRun::fromTheCatalogueToPreviewAndMail()
     const QString runLog = read(m_data->ReportDir + QStringLiteral("partnerji_seznam_prip.sql.txt"));
     QVERIFY(runLog.contains(QStringLiteral("DELETE FROM REPORT_SQL")));
     // Preview and e-mail each wrote their start to the activity log.
-    QCOMPARE(column(QStringLiteral("SELECT COUNT(*) FROM ACT WHERE SfAct = 'P' AND Id = '5'")), QStringList{"2"});
+    QCOMPARE(column(QStringLiteral("SELECT COUNT(*) FROM ACT WHERE SfAct = 'P' AND Id = '5'")),
+             QStringList{"2"});
     CatalogueServices::instance().runReport = nullptr;
 }
 

@@ -10,7 +10,8 @@
 #include <QTest>
 
 namespace {
-const QStringList demoSwitches{"porocila", "/LOG", "ADMIN", "ovo", "ovo", "/PRG", "POROCILA", "/CR", "ORACLE", "LB"};
+const QStringList demoSwitches{"porocila", "/LOG",     "ADMIN", "ovo",    "ovo",
+                               "/PRG",     "POROCILA", "/CR",   "ORACLE", "LB"};
 
 QStringList withUser(const QString &user)
 {
@@ -74,15 +75,17 @@ private slots:
 void TestData::switches_data()
 {
     QTest::addColumn<QStringList>("args");
-    QTest::addColumn<QStringList>("expected"); // user, dbuser, dbpass, program, driver, server, database, dialect
+    QTest::addColumn<QStringList>(
+        "expected"); // user, dbuser, dbpass, program, driver, server, database, dialect
 
-    QTest::newRow("upper-case switches") << demoSwitches
-                                         << QStringList{"ADMIN", "ovo", "ovo", "POROCILA", "ORACLE", "LB", "", "ORACLE"};
+    QTest::newRow("upper-case switches")
+        << demoSwitches << QStringList{"ADMIN", "ovo", "ovo", "POROCILA", "ORACLE", "LB", "", "ORACLE"};
     QTest::newRow("lower and mixed case switches")
         << QStringList{"p", "/log", "ADMIN", "u", "pw", "/Prg", "X", "/cR", "ORA", "SRV"}
         << QStringList{"ADMIN", "u", "pw", "X", "ORA", "SRV", "", "ORACLE"};
     QTest::newRow("odbc form with server")
-        << QStringList{"p", "/LOG", "ADMIN", "u", "pw", "/PRG", "X", "/CR", "IBM", "DB2", "ODBC", "DRIVER", "DBSRV"}
+        << QStringList{"p",   "/LOG", "ADMIN", "u",    "pw",     "/PRG", "X",
+                       "/CR", "IBM",  "DB2",   "ODBC", "DRIVER", "DBSRV"}
         << QStringList{"ADMIN", "u", "pw", "X", "IBM DB2 ODBC DRIVER", "DBSRV", "DBSRV", "DB2"};
     QTest::newRow("odbc form without server")
         << QStringList{"p", "/LOG", "ADMIN", "u", "pw", "/PRG", "X", "/CR", "IBM", "DB2", "ODBC", "DRIVER"}
@@ -150,8 +153,9 @@ void TestData::incompleteSwitches()
     QCOMPARE(DialogHook::shown().size(), 1);
     QCOMPARE(DialogHook::shown().at(0).caption, QStringLiteral("Napaka"));
     QCOMPARE(DialogHook::shown().at(0).text,
-             QStringLiteral("Program je treba startati s parametri /LOG UPORABNIK DBUSER DBPASS /PRG IDENTSTRING /CR "
-                            "DRIVERNAME SERVERNAME [/AUTO /IDREPORT IdReport] [/DAN Datum] [/DJV Dejavnosti] \r") +
+             QStringLiteral(
+                 "Program je treba startati s parametri /LOG UPORABNIK DBUSER DBPASS /PRG IDENTSTRING /CR "
+                 "DRIVERNAME SERVERNAME [/AUTO /IDREPORT IdReport] [/DAN Datum] [/DJV Dejavnosti] \r") +
                  lines);
     QCOMPARE(folder.readFile("Log/Mavlit.log"), logged + '\n');
     QVERIFY(ownerOnly(folder.file("Log/Mavlit.log")));
@@ -176,7 +180,8 @@ void TestData::failedOpenHidesPassword()
     QVERIFY(!folder.readFile("Crerror.log").contains("Zelo$krivno"));
     QVERIFY(folder.readFile("Crerror.log").contains("missing.db"));
     QCOMPARE(DialogHook::shown().size(), 1);
-    QVERIFY(DialogHook::shown().at(0).text.startsWith("Napaka pri odpiranju podatkovne povezave: \r\r\rDatoteka"));
+    QVERIFY(DialogHook::shown().at(0).text.startsWith(
+        "Napaka pri odpiranju podatkovne povezave: \r\r\rDatoteka"));
 }
 
 void TestData::notAnExeReadsNoSwitches()
@@ -202,7 +207,8 @@ void TestData::traceAndSteps()
     TD d(demoSwitches, true);
     QVERIFY(d.ShowSteps);
     QCOMPARE(d.TraceLevel, 2);
-    QCOMPARE(folder.readFile("Crprint.log"), QStringLiteral("d1\nd2\nd3\nd4\nob1\nob2\n0b3\nob3a\nob4\nob5\n"));
+    QCOMPARE(folder.readFile("Crprint.log"),
+             QStringLiteral("d1\nd2\nd3\nd4\nob1\nob2\n0b3\nob3a\nob4\nob5\n"));
     QStringList boxes;
     for (const ShownDialog &s : DialogHook::shown())
         boxes.append(s.text);
@@ -287,10 +293,14 @@ void TestData::userFullName_data()
 {
     QTest::addColumn<QString>("user");
     QTest::addColumn<QString>("name");
-    QTest::newRow("person with both names") << "ADMIN" << "Marko Zupančič";
-    QTest::newRow("user without person") << "GOST" << "";
-    QTest::newRow("no user row") << "NEZNAN" << "";
-    QTest::newRow("empty surname") << "MOJCA" << "Mojca";
+    QTest::newRow("person with both names") << "ADMIN"
+                                            << "Marko Zupančič";
+    QTest::newRow("user without person") << "GOST"
+                                         << "";
+    QTest::newRow("no user row") << "NEZNAN"
+                                 << "";
+    QTest::newRow("empty surname") << "MOJCA"
+                                   << "Mojca";
 }
 
 void TestData::userFullName()
@@ -341,8 +351,9 @@ void TestData::idErrors()
         d.GetNewId("IDRPTHST");
         QFAIL("no error");
     } catch (const EDatabaseError &e) {
-        QCOMPARE(e.message(), QStringLiteral("EDatabaseError: napaka pri sekvenci NO_SUCH_SEQ. Sporočilo: Sekvenca "
-                                             "NO_SUCH_SEQ ne obstaja."));
+        QCOMPARE(e.message(),
+                 QStringLiteral("EDatabaseError: napaka pri sekvenci NO_SUCH_SEQ. Sporočilo: Sekvenca "
+                                "NO_SUCH_SEQ ne obstaja."));
     }
     try {
         d.GetNewId("IdAct");
@@ -364,14 +375,17 @@ void TestData::activityLog()
     d.OpenActivitySource("LOGTEST", "A=7");
     d.LogActivity(d.Act, "^", "A", "LOGTEST");
     d.CloseActivitySource();
-    QSqlQuery q = d.DB.execute("SELECT IdAct, SfAct, Db, Tbl, Usr, Cmp, Id, SfApp, SfOrg, SfVp, SfDog, IdPog, Dan, "
-                               "Cnt, Cas FROM ACT");
+    QSqlQuery q =
+        d.DB.execute("SELECT IdAct, SfAct, Db, Tbl, Usr, Cmp, Id, SfApp, SfOrg, SfVp, SfDog, IdPog, Dan, "
+                     "Cnt, Cas FROM ACT");
     QVERIFY(q.next());
     QCOMPARE(q.value(0).toInt(), 1);
-    const QStringList values{q.value(1).toString(), q.value(2).toString(), q.value(3).toString(), q.value(4).toString(),
-                             q.value(5).toString(), q.value(6).toString(), q.value(7).toString(), q.value(8).toString(),
-                             q.value(9).toString(), q.value(10).toString(), q.value(11).toString(), q.value(12).toString()};
-    QCOMPARE(values, (QStringList{"^", "LB", "LOGTEST", "ADMIN", d.ComputerName, "7", "I", "1", "3", "", "", "2004-05-07"}));
+    const QStringList values{q.value(1).toString(),  q.value(2).toString(),  q.value(3).toString(),
+                             q.value(4).toString(),  q.value(5).toString(),  q.value(6).toString(),
+                             q.value(7).toString(),  q.value(8).toString(),  q.value(9).toString(),
+                             q.value(10).toString(), q.value(11).toString(), q.value(12).toString()};
+    QCOMPARE(values, (QStringList{"^", "LB", "LOGTEST", "ADMIN", d.ComputerName, "7", "I", "1", "3", "", "",
+                                  "2004-05-07"}));
     QCOMPARE(q.value(13).toString(), QStringLiteral("7#|A#|x y#|B#|3#|SfVp#|#|IdPog#|7.5.2004#|Dan#|"));
     QVERIFY(q.value(14).toString().startsWith(QDate::currentDate().toString("yyyy-MM-dd")));
     QVERIFY(!q.next());
@@ -383,9 +397,10 @@ void TestData::activityLogWithoutComputerColumn()
     TestProgramFolder folder(TestProgramFolder::Demo);
     Database &setup = folder.openDatabase();
     setup.execute("DROP TABLE ACT");
-    setup.execute("CREATE TABLE ACT (IdAct INTEGER, SfAct CHAR(1), Db VARCHAR(30), Tbl VARCHAR(30), Usr VARCHAR(20), "
-                  "Cas TIMESTAMP, Id VARCHAR(50), SfApp CHAR(1), SfOrg INTEGER, SfVp INTEGER, SfDog INTEGER, "
-                  "IdPog INTEGER, Dan TIMESTAMP, Cnt TEXT)");
+    setup.execute(
+        "CREATE TABLE ACT (IdAct INTEGER, SfAct CHAR(1), Db VARCHAR(30), Tbl VARCHAR(30), Usr VARCHAR(20), "
+        "Cas TIMESTAMP, Id VARCHAR(50), SfApp CHAR(1), SfOrg INTEGER, SfVp INTEGER, SfDog INTEGER, "
+        "IdPog INTEGER, Dan TIMESTAMP, Cnt TEXT)");
     TD d(withUser("GOST"), true);
     d.OpenActivitySource("KATEGORIJE", "");
     d.LogActivity(d.Act, "+", "ID_KATEGORIJA", "KATEGORIJE");
@@ -414,9 +429,11 @@ void TestData::reportFilesFromServer()
     TD d(demoSwitches, true);
     QCOMPARE(folder.readFile("Report/new.rpt"), QStringLiteral("server new.rpt"));
     QCOMPARE(folder.readFile("Report/same.rpt"), QStringLiteral("local same"));
-    QCOMPARE(folder.readFile("Report/newer.rpt"), QStringLiteral("server newer.rpt")); // read-only, newer: replaced
+    QCOMPARE(folder.readFile("Report/newer.rpt"),
+             QStringLiteral("server newer.rpt")); // read-only, newer: replaced
     QVERIFY(!QFile::exists(folder.file("Report/RECYCLER")));
-    QCOMPARE(QFileInfo(folder.file("Report/new.rpt")).lastModified(), QFileInfo(folder.file("server/Update/new.rpt")).lastModified());
+    QCOMPARE(QFileInfo(folder.file("Report/new.rpt")).lastModified(),
+             QFileInfo(folder.file("server/Update/new.rpt")).lastModified());
     QVERIFY(DialogHook::shown().isEmpty());
 }
 

@@ -43,17 +43,25 @@ void TestFieldDictionary::compositionOfTheCompiledDictionary()
         if (e.type == Type::Text)
             QVERIFY2(e.size > 0, qPrintable(e.fieldName));
     }
-    const QMap<Type, int> expectedTypes{{Type::Float, 306},   {Type::Text, 212},    {Type::Integer, 80},
-                                        {Type::SmallInt, 38}, {Type::Date, 36},     {Type::DateTime, 11},
+    const QMap<Type, int> expectedTypes{{Type::Float, 306},   {Type::Text, 212}, {Type::Integer, 80},
+                                        {Type::SmallInt, 38}, {Type::Date, 36},  {Type::DateTime, 11},
                                         {Type::Memo, 2}};
     QCOMPARE(types, expectedTypes);
     QCOMPARE(labels, 612);
     QCOMPARE(widths, 517);
-    const QMap<QString, int> expectedFormats{
-        {"#,##0.00", 243},      {"#,##0.00####", 26},  {"#,##0.00######", 21},      {"#,##0.##", 7},
-        {",0.00", 6},           {"hh:nn:ss", 2},       {"dd.mm.yyyy", 2},           {"#,##0.########", 1},
-        {"#,##0.00000000", 1},  {"##,##0.00", 1},      {"0", 1},                    {"dd.mm.yyyy hh:mm:ss", 1},
-        {"hh:mm dd.mm.yyyy", 1}};
+    const QMap<QString, int> expectedFormats{{"#,##0.00", 243},
+                                             {"#,##0.00####", 26},
+                                             {"#,##0.00######", 21},
+                                             {"#,##0.##", 7},
+                                             {",0.00", 6},
+                                             {"hh:nn:ss", 2},
+                                             {"dd.mm.yyyy", 2},
+                                             {"#,##0.########", 1},
+                                             {"#,##0.00000000", 1},
+                                             {"##,##0.00", 1},
+                                             {"0", 1},
+                                             {"dd.mm.yyyy hh:mm:ss", 1},
+                                             {"hh:mm dd.mm.yyyy", 1}};
     QCOMPARE(formats, expectedFormats);
     // The first and the last name, as a check that the order is the dictionary's.
     QCOMPARE(fld.entries().first().fieldName, QStringLiteral("IdAct"));
@@ -70,21 +78,34 @@ void TestFieldDictionary::tellingEntries_data()
     QTest::addColumn<QString>("format");
     QTest::addColumn<int>("size");
 
-    QTest::newRow("IdAct") << "IdAct" << "IdAct" << int(Type::Integer) << "Transakcija ID" << 10 << "" << 0;
-    QTest::newRow("SfAct") << "SFACT" << "SfAct" << int(Type::Text) << "Vrsta transakcije" << 10 << "" << 1;
-    QTest::newRow("Cas") << "cas" << "Cas" << int(Type::DateTime) << "Čas posla" << 10 << "hh:nn:ss" << 0;
-    QTest::newRow("Cen without a width") << "Cen" << "Cen" << int(Type::Float) << "Cena storitve" << 0
-                                         << "#,##0.00" << 0;
-    QTest::newRow("Lot") << "LOT" << "Lot" << int(Type::Float) << "St.Lotov" << 15 << "#,##0.########" << 0;
-    QTest::newRow("IdPog") << "IDPOG" << "IdPog" << int(Type::Integer) << "Pogodba" << 20 << "" << 0;
-    QTest::newRow("Nzv") << "nzv" << "Nzv" << int(Type::Text) << "Naziv" << 30 << "" << 80;
-    QTest::newRow("SfDjv") << "SfDjv" << "SfDjv" << int(Type::Text) << "Dejavnost" << 30 << "" << 1;
-    QTest::newRow("SfOrg") << "SFORG" << "SfOrg" << int(Type::SmallInt) << "Org.enota" << 15 << "" << 0;
+    QTest::newRow("IdAct") << "IdAct"
+                           << "IdAct" << int(Type::Integer) << "Transakcija ID" << 10 << "" << 0;
+    QTest::newRow("SfAct") << "SFACT"
+                           << "SfAct" << int(Type::Text) << "Vrsta transakcije" << 10 << "" << 1;
+    QTest::newRow("Cas") << "cas"
+                         << "Cas" << int(Type::DateTime) << "Čas posla" << 10 << "hh:nn:ss" << 0;
+    QTest::newRow("Cen without a width")
+        << "Cen"
+        << "Cen" << int(Type::Float) << "Cena storitve" << 0 << "#,##0.00" << 0;
+    QTest::newRow("Lot") << "LOT"
+                         << "Lot" << int(Type::Float) << "St.Lotov" << 15 << "#,##0.########" << 0;
+    QTest::newRow("IdPog") << "IDPOG"
+                           << "IdPog" << int(Type::Integer) << "Pogodba" << 20 << "" << 0;
+    QTest::newRow("Nzv") << "nzv"
+                         << "Nzv" << int(Type::Text) << "Naziv" << 30 << "" << 80;
+    QTest::newRow("SfDjv") << "SfDjv"
+                           << "SfDjv" << int(Type::Text) << "Dejavnost" << 30 << "" << 1;
+    QTest::newRow("SfOrg") << "SFORG"
+                           << "SfOrg" << int(Type::SmallInt) << "Org.enota" << 15 << "" << 0;
     // The label is spelled as the installed dictionary has it.
-    QTest::newRow("Mts") << "Mts" << "Mts" << int(Type::Text) << "Matiena št." << 15 << "" << 15;
-    QTest::newRow("Pst") << "PST" << "Pst" << int(Type::Text) << "Pošta" << 10 << "" << 10;
-    QTest::newRow("KrtKDD") << "krtkdd" << "KrtKDD" << int(Type::Text) << "Šifra KDD" << 10 << "" << 10;
-    QTest::newRow("Dan without a label") << "DAN" << "Dan" << int(Type::Date) << "" << 10 << "" << 0;
+    QTest::newRow("Mts") << "Mts"
+                         << "Mts" << int(Type::Text) << "Matiena št." << 15 << "" << 15;
+    QTest::newRow("Pst") << "PST"
+                         << "Pst" << int(Type::Text) << "Pošta" << 10 << "" << 10;
+    QTest::newRow("KrtKDD") << "krtkdd"
+                            << "KrtKDD" << int(Type::Text) << "Šifra KDD" << 10 << "" << 10;
+    QTest::newRow("Dan without a label") << "DAN"
+                                         << "Dan" << int(Type::Date) << "" << 10 << "" << 0;
 }
 
 void TestFieldDictionary::tellingEntries()
@@ -116,16 +137,31 @@ void TestFieldDictionary::applyToQuery_data()
     QTest::addColumn<QString>("format");
     QTest::addColumn<QString>("shown");
 
-    QTest::newRow("integer key in upper case") << "IDPOG" << "Pogodba" << 20 << "" << "1042";
-    QTest::newRow("date keeps its own format, headed by the name") << "DAN" << "Dan" << 10 << "" << "7.5.2004";
-    QTest::newRow("float with thousands and decimal comma") << "CEN" << "Cena storitve" << 7 << "#,##0.00"
-                                                          << "1.234,50";
-    QTest::newRow("date-time takes a time format") << "CAS" << "Čas posla" << 10 << "hh:nn:ss" << "14:05:09";
-    QTest::newRow("integer with the bare format") << "STDNI" << "Št. dni" << 10 << "0" << "30";
+    QTest::newRow("integer key in upper case") << "IDPOG"
+                                               << "Pogodba" << 20 << ""
+                                               << "1042";
+    QTest::newRow("date keeps its own format, headed by the name") << "DAN"
+                                                                   << "Dan" << 10 << ""
+                                                                   << "7.5.2004";
+    QTest::newRow("float with thousands and decimal comma") << "CEN"
+                                                            << "Cena storitve" << 7 << "#,##0.00"
+                                                            << "1.234,50";
+    QTest::newRow("date-time takes a time format") << "CAS"
+                                                   << "Čas posla" << 10 << "hh:nn:ss"
+                                                   << "14:05:09";
+    QTest::newRow("integer with the bare format") << "STDNI"
+                                                  << "Št. dni" << 10 << "0"
+                                                  << "30";
     // A numeric column whose entry is text gets the heading but keeps its format.
-    QTest::newRow("type mismatch keeps own format") << "SFDJV" << "Dejavnost" << 30 << "0.0" << "2,5";
-    QTest::newRow("text field keeps its format") << "NZV" << "Naziv" << 30 << "" << "Novak";
-    QTest::newRow("column not in the dictionary") << "XYZ" << "Moj naslov" << 7 << "" << "x";
+    QTest::newRow("type mismatch keeps own format") << "SFDJV"
+                                                    << "Dejavnost" << 30 << "0.0"
+                                                    << "2,5";
+    QTest::newRow("text field keeps its format") << "NZV"
+                                                 << "Naziv" << 30 << ""
+                                                 << "Novak";
+    QTest::newRow("column not in the dictionary") << "XYZ"
+                                                  << "Moj naslov" << 7 << ""
+                                                  << "x";
 }
 
 void TestFieldDictionary::applyToQuery()
@@ -178,8 +214,9 @@ void TestFieldDictionary::malformedText_data()
                                         << "Slovar polj, vrstica 1: 'x' ni veljavno število.";
     QTest::newRow("unknown alignment") << "IdPog\tinteger\tPogodba\t20\t\t\t\tX"
                                        << "Slovar polj, vrstica 1: neznana poravnava 'X'.";
-    QTest::newRow("same name in another case") << "IdPog\tinteger\tPogodba\t20\t\t\t\tR\n\nIDPOG\tinteger\t\t\t\t\t\tR"
-                                               << "Slovar polj, vrstica 3: polje IDPOG je že v slovarju.";
+    QTest::newRow("same name in another case")
+        << "IdPog\tinteger\tPogodba\t20\t\t\t\tR\n\nIDPOG\tinteger\t\t\t\t\t\tR"
+        << "Slovar polj, vrstica 3: polje IDPOG je že v slovarju.";
 }
 
 void TestFieldDictionary::malformedText()

@@ -18,8 +18,10 @@ void TestGetNewIdConcurrent::noIdTwiceNoneLost_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("check"); // the counter after the run
-    QTest::newRow("counter in table ID") << "IdRptPog" << "SELECT IdRptPog - 14 FROM ID WHERE Id = 1";
-    QTest::newRow("sequence") << "IdAct" << "SELECT VALUE FROM OVO_SEQUENCES WHERE NAME = 'ACT_IDACT_SEQ'";
+    QTest::newRow("counter in table ID") << "IdRptPog"
+                                         << "SELECT IdRptPog - 14 FROM ID WHERE Id = 1";
+    QTest::newRow("sequence") << "IdAct"
+                              << "SELECT VALUE FROM OVO_SEQUENCES WHERE NAME = 'ACT_IDACT_SEQ'";
 }
 
 void TestGetNewIdConcurrent::noIdTwiceNoneLost()

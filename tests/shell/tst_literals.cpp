@@ -31,10 +31,14 @@ void TestLiterals::dialectLiterals_data()
     QTest::addColumn<QString>("date");
     QTest::addColumn<QString>("dateTime");
     QTest::addColumn<QString>("fromText");
-    QTest::newRow("oracle") << "ORACLE" << "TO_DATE('05/07/2004','mm/dd/yyyy')"
+    QTest::newRow("oracle") << "ORACLE"
+                            << "TO_DATE('05/07/2004','mm/dd/yyyy')"
                             << "TO_DATE('05/07/2004 13:05:09','mm/dd/yyyy hh24:mi:ss')"
                             << "TO_DATE('05/07/2004','mm/dd/yyyy')";
-    QTest::newRow("db2") << "DB2" << "'05/07/2004'" << "'2004-05-07-13.05.09.004'" << "'05/07/2004'";
+    QTest::newRow("db2") << "DB2"
+                         << "'05/07/2004'"
+                         << "'2004-05-07-13.05.09.004'"
+                         << "'05/07/2004'";
 }
 
 void TestLiterals::dialectLiterals()
@@ -66,9 +70,12 @@ void TestLiterals::dateMacros_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("mixed case, no leading zeros") << "x%yyyy%-%m%-%D%y" << "x2004-5-7y";
-    QTest::newRow("two digits") << "%YY%%MM%%DD%.pdf" << "040507.pdf";
-    QTest::newRow("no macro") << "plain" << "plain";
+    QTest::newRow("mixed case, no leading zeros") << "x%yyyy%-%m%-%D%y"
+                                                  << "x2004-5-7y";
+    QTest::newRow("two digits") << "%YY%%MM%%DD%.pdf"
+                                << "040507.pdf";
+    QTest::newRow("no macro") << "plain"
+                              << "plain";
 }
 
 void TestLiterals::dateMacros()

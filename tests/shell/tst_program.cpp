@@ -55,11 +55,12 @@ void TestProgram::withoutArgumentsShowsUsage()
     int exitCode = -1;
     const QString err = run({}, exitCode, name);
     QCOMPARE(exitCode, 0);
-    QVERIFY2(err.contains(
-                 "Napaka: Program je treba startati s parametri /LOG UPORABNIK DBUSER DBPASS /PRG IDENTSTRING /CR "
-                 "DRIVERNAME SERVERNAME [/AUTO /IDREPORT IdReport] [/DAN Datum] [/DJV Dejavnosti]  | DRIVER= | "
-                 "SERVERNAME= | DATABASE=\n"),
-             qPrintable(err));
+    QVERIFY2(
+        err.contains(
+            "Napaka: Program je treba startati s parametri /LOG UPORABNIK DBUSER DBPASS /PRG IDENTSTRING /CR "
+            "DRIVERNAME SERVERNAME [/AUTO /IDREPORT IdReport] [/DAN Datum] [/DJV Dejavnosti]  | DRIVER= | "
+            "SERVERNAME= | DATABASE=\n"),
+        qPrintable(err));
     QFile log(m_dir->filePath("Log/Mavlit.log"));
     QVERIFY(log.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromUtf8(log.readAll()), m_dir->filePath(name) + "\n");
@@ -75,9 +76,10 @@ void TestProgram::databaseThatDoesNotOpen()
     const QString err =
         run({"/LOG", "ADMIN", "ovo", "geslo", "/PRG", "POROCILA", "/CR", "ORACLE", "LB"}, exitCode);
     QCOMPARE(exitCode, 0);
-    QVERIFY2(err.contains("Napaka: Napaka pri odpiranju podatkovne povezave:  |  |  | Datoteka podatkovne baze ne "
-                          "obstaja:"),
-             qPrintable(err));
+    QVERIFY2(
+        err.contains("Napaka: Napaka pri odpiranju podatkovne povezave:  |  |  | Datoteka podatkovne baze ne "
+                     "obstaja:"),
+        qPrintable(err));
     QFile errors(m_dir->filePath("Crerror.log"));
     QVERIFY(errors.open(QIODevice::ReadOnly));
     QVERIFY(errors.readAll().contains("nowhere.db"));

@@ -36,11 +36,12 @@ private:
 };
 
 // Fails the test with the exception's message instead of an unexplained throw.
-#define OVO_TRY(statement)                                                                                    \
-    do {                                                                                                      \
-        try {                                                                                                 \
-            statement;                                                                                        \
-        } catch (const std::exception &e_) {                                                                  \
-            QFAIL(qPrintable(QStringLiteral("%1 threw: %2").arg(QStringLiteral(#statement), QString::fromUtf8(e_.what())))); \
-        }                                                                                                     \
+#define OVO_TRY(statement)                                                                                   \
+    do {                                                                                                     \
+        try {                                                                                                \
+            statement;                                                                                       \
+        } catch (const std::exception &e_) {                                                                 \
+            QFAIL(qPrintable(QStringLiteral("%1 threw: %2")                                                  \
+                                 .arg(QStringLiteral(#statement), QString::fromUtf8(e_.what()))));           \
+        }                                                                                                    \
     } while (false)
