@@ -4,7 +4,7 @@
 set -e
 PACKAGES="g++ cmake make pkg-config qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql libqt6sql6-odbc \
 zlib1g-dev libsqlite3-dev libcurl4-openssl-dev libxlsxwriter-dev xvfb xauth python3-aiosmtpd \
-poppler-utils unzip xdg-utils ccache qt6-translations-l10n"
+poppler-utils unzip xdg-utils ccache qt6-translations-l10n clang-format"
 
 missing=""
 for p in $PACKAGES; do
