@@ -104,8 +104,12 @@ Database &Database::require(const QString &databaseName)
     throw EDatabaseError(QStringLiteral("Podatkovna baza %1 ne obstaja.").arg(databaseName));
 }
 
+// Asked for with nearly every statement; an open connection answers with the
+// driver it was opened with instead of reading the aliases file again.
 QString Database::driverName() const
 {
+    if (connected())
+        return QSqlDatabase::database(m_connectionName, false).driverName();
     return IniFile(aliasFileName()).readString(m_aliasName, QStringLiteral("DRIVER")).trimmed();
 }
 
@@ -154,7 +158,7 @@ void Database::open()
     if (!aliases.sectionExists(m_aliasName))
         throw EDatabaseError(
             QStringLiteral("Neznan vzdevek podatkovne baze: %1 (%2)").arg(m_aliasName, aliasFileName()));
-    const QString driver = driverName();
+    const QString driver = aliases.readString(m_aliasName, QStringLiteral("DRIVER")).trimmed();
     if (!QSqlDatabase::isDriverAvailable(driver))
         throw EDatabaseError(QStringLiteral("Gonilnik %1 ni na voljo.").arg(driver));
 

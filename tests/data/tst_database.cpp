@@ -37,8 +37,13 @@ void TestDatabase::aliasOpensWithCredentials()
     QCOMPARE(db.aliasParameters(), (QStringList{"DRIVER=QSQLITE", "DATABASE=test.db"}));
     QCOMPARE(db.connection().userName(), QStringLiteral("ovo"));
     QCOMPARE(Database::find("lb"), &db);
+    // The open connection keeps the driver it was opened with; the aliases
+    // file is not read again for every statement that asks.
+    folder.writeFile(QStringLiteral("Aliases.ini"), QStringLiteral("[LB]\nDRIVER=QPSQL\n"));
+    QCOMPARE(db.driverName(), QStringLiteral("QSQLITE"));
     db.close();
     QVERIFY(!db.connected());
+    QCOMPARE(db.driverName(), QStringLiteral("QPSQL"));
 }
 
 void TestDatabase::openFailures_data()
