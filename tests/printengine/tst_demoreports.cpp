@@ -48,10 +48,7 @@ void TestDemoReports::initTestCase()
                         QStringLiteral("[LB]\nDRIVER=QSQLITE\nDATABASE=test.db\n"));
     // The report folder as the program stages it, with the signatures of unit 1 prepared.
     m_reports = m_folder->file(QStringLiteral("Report/"));
-    QDir().mkpath(m_reports);
-    const QDir source(TestProgramFolder::sourceFile(QStringLiteral("db/program/Report")));
-    for (const QString &f : source.entryList(QDir::Files))
-        QVERIFY(QFile::copy(source.filePath(f), m_reports + f));
+    QVERIFY(m_folder->copyDemoReports());
     QVERIFY(QFile::copy(m_reports + QStringLiteral("PodpisnikL_1.bmp"),
                         m_reports + QStringLiteral("Podpisnik_levi.bmp")));
     QVERIFY(QFile::copy(m_reports + QStringLiteral("PodpisnikD_1.bmp"),

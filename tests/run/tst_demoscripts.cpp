@@ -40,10 +40,7 @@ void TestDemoScripts::initTestCase()
     m_folder = std::make_unique<TestProgramFolder>(TestProgramFolder::Demo);
     m_folder->openDatabase();
     // The scripts run from a copy: the runner writes its logs next to them.
-    QVERIFY(QDir(m_folder->path()).mkpath(QStringLiteral("Report")));
-    const QDir source(TestProgramFolder::sourceFile(QStringLiteral("db/program/Report")));
-    for (const QString &name : source.entryList({QStringLiteral("*.sql")}, QDir::Files))
-        QVERIFY(QFile::copy(source.filePath(name), m_folder->file(QStringLiteral("Report/") + name)));
+    QVERIFY(m_folder->copyDemoReports({QStringLiteral("*.sql")}));
 }
 
 void TestDemoScripts::init()

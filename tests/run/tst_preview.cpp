@@ -39,10 +39,7 @@ private:
 void TestPreview::init()
 {
     m_folder = std::make_unique<TestProgramFolder>(TestProgramFolder::Demo);
-    QDir().mkpath(m_folder->file(QStringLiteral("Report")));
-    const QDir source(TestProgramFolder::sourceFile(QStringLiteral("db/program/Report")));
-    for (const QString &name : source.entryList(QDir::Files))
-        QVERIFY(QFile::copy(source.filePath(name), m_folder->file(QStringLiteral("Report/") + name)));
+    QVERIFY(m_folder->copyDemoReports());
     QVERIFY(QFile::link(QStringLiteral(RPE_LIBRARY_DIR "/librpe32.so"),
                         m_folder->file(QStringLiteral("librpe32.so"))));
     m_data = std::make_unique<TD>(

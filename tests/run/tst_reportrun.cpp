@@ -61,10 +61,7 @@ QStringList TestReportRun::column(const QString &sql)
 void TestReportRun::fromTheCatalogueToPreviewAndMail()
 {
     TestProgramFolder folder(TestProgramFolder::Demo);
-    QDir().mkpath(folder.file(QStringLiteral("Report")));
-    const QDir source(TestProgramFolder::sourceFile(QStringLiteral("db/program/Report")));
-    for (const QString &name : source.entryList(QDir::Files))
-        QVERIFY(QFile::copy(source.filePath(name), folder.file(QStringLiteral("Report/") + name)));
+    QVERIFY(folder.copyDemoReports());
     QVERIFY(QFile::link(QStringLiteral(RPE_LIBRARY_DIR "/librpe32.so"),
                         folder.file(QStringLiteral("librpe32.so"))));
     m_data = std::make_unique<TD>(

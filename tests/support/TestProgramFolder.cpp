@@ -2,6 +2,7 @@
 
 #include "shell/ProgramFolder.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTest>
 
@@ -67,4 +68,15 @@ Database &TestProgramFolder::openDatabase()
 QString TestProgramFolder::sourceFile(const QString &relative)
 {
     return QStringLiteral(OVO_SOURCE_DIR "/") + relative;
+}
+
+bool TestProgramFolder::copyDemoReports(const QStringList &nameFilters) const
+{
+    if (!QDir(path()).mkpath(QStringLiteral("Report")))
+        return false;
+    const QDir source(sourceFile(QStringLiteral("db/program/Report")));
+    for (const QString &name : source.entryList(nameFilters, QDir::Files))
+        if (!QFile::copy(source.filePath(name), file(QStringLiteral("Report/") + name)))
+            return false;
+    return true;
 }

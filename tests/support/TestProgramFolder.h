@@ -3,6 +3,7 @@
 #include "data/Database.h"
 
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -29,6 +30,10 @@ public:
     Database &openDatabase();
 
     static QString sourceFile(const QString &relative); // file of the source tree
+
+    // The demo report folder (db/program/Report) copied into Report/, as the
+    // program stages it; false when a file cannot be copied.
+    bool copyDemoReports(const QStringList &nameFilters = {}) const;
 
 private:
     QTemporaryDir m_dir;
