@@ -3,9 +3,9 @@
 #include "engine/RpeDynamic.h"
 #include "engine/RpeLibraryFile.h"
 #include "engine/RpeMdiHost.h"
-#include "engine/RpeMessageBox.h"
 #include "engine/RpeUtl.h"
 #include "shell/Abort.h"
+#include "shell/CaptionedMessageBox.h"
 #include "shell/Logs.h"
 #include "shell/MessageDialog.h"
 #include "shell/ShellOpen.h"
@@ -785,9 +785,9 @@ bool TRpe::Execute()
         m_ExportOptions->FileType != ODBCTable &&
         (m_ExportOptions->Destination == toFile || m_ExportOptions->Destination == toApplication) &&
         QFileInfo::exists(m_ExportOptions->FileName)) {
-        const MsgResult answer = RpeMessageBox(QStringLiteral("Export Warning"),
-                                               QStringLiteral("Export FileName already exists.  Overwrite?"),
-                                               MsgKind::Confirmation, MsgButton::OK | MsgButton::Cancel);
+        const MsgResult answer = CaptionedMessageBox(
+            QStringLiteral("Export Warning"), QStringLiteral("Export FileName already exists.  Overwrite?"),
+            MsgKind::Confirmation, MsgButton::OK | MsgButton::Cancel);
         if (answer != MsgResult::OK)
             return false;
     }
@@ -1308,10 +1308,10 @@ TRpeErrorResult TRpe::HandleError(const TRpeFailure &given)
         if (!RpeUtl::IsBlank(failure.context))
             m_lastErrorString += QStringLiteral(" - ") + failure.context;
         if (m_designing) {
-            RpeMessageBox(QStringLiteral("Error"),
-                          QStringLiteral("Error: ") + QString::number(m_lastErrorNumber) +
-                              QStringLiteral("\r\n") + m_lastErrorString,
-                          MsgKind::Error, MsgButton::OK);
+            CaptionedMessageBox(QStringLiteral("Error"),
+                                QStringLiteral("Error: ") + QString::number(m_lastErrorNumber) +
+                                    QStringLiteral("\r\n") + m_lastErrorString,
+                                MsgKind::Error, MsgButton::OK);
             return errIgnore;
         }
     } else {
@@ -1355,10 +1355,10 @@ TRpeErrorResult TRpe::HandleError(const TRpeFailure &given)
         if (failure.tolerated.contains(m_lastErrorNumber))
             return errIgnore;
         if (m_designing) {
-            RpeMessageBox(QStringLiteral("Warning"),
-                          QStringLiteral("Error: ") + QString::number(m_lastErrorNumber) +
-                              QStringLiteral("\r\n") + m_lastErrorString,
-                          MsgKind::Warning, MsgButton::OK);
+            CaptionedMessageBox(QStringLiteral("Warning"),
+                                QStringLiteral("Error: ") + QString::number(m_lastErrorNumber) +
+                                    QStringLiteral("\r\n") + m_lastErrorString,
+                                MsgKind::Warning, MsgButton::OK);
             return errIgnore;
         }
     }

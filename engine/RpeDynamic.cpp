@@ -1,8 +1,8 @@
 #include "engine/RpeDynamic.h"
 
 #include "engine/RpeLibraryFile.h"
-#include "engine/RpeMessageBox.h"
 #include "shell/Abort.h"
+#include "shell/CaptionedMessageBox.h"
 
 #include <QFileInfo>
 
@@ -199,9 +199,9 @@ void RpeReportError(const QString &text)
         RpeLastError = functionPrefix + text;
     if (!RpeShowErrors)
         return;
-    const MsgResult answer = RpeMessageBox(QStringLiteral("Print Engine Error"),
-                                           RpeLastError + QStringLiteral("\nContinue anyway?"),
-                                           MsgKind::Error, MsgButton::OK | MsgButton::Cancel);
+    const MsgResult answer = CaptionedMessageBox(QStringLiteral("Print Engine Error"),
+                                                 RpeLastError + QStringLiteral("\nContinue anyway?"),
+                                                 MsgKind::Error, MsgButton::OK | MsgButton::Cancel);
     if (answer != MsgResult::OK)
         throw EAbort();
 }

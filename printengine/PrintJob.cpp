@@ -17,7 +17,7 @@
 #include "printengine/TextExporter.h"
 #include "printengine/XmlExporter.h"
 
-#include "engine/RpeMessageBox.h"
+#include "shell/CaptionedMessageBox.h"
 #include "shell/DialogHook.h"
 #include "shell/FileDialogs.h"
 
@@ -420,7 +420,7 @@ void PrintJob::printPreviewPages(PreviewWindow *preview)
     }
     ok = ok && out.finish();
     if (!ok)
-        RpeMessageBox(QStringLiteral("Tiskanje"), out.errorText(), MsgKind::Error, MsgButton::OK);
+        CaptionedMessageBox(QStringLiteral("Tiskanje"), out.errorText(), MsgKind::Error, MsgButton::OK);
 }
 
 void PrintJob::setUpPreviewPrinter(PreviewWindow *preview)
@@ -470,7 +470,7 @@ void PrintJob::refreshPreview(PreviewWindow *window)
     } else if (!cancelled) {
         // The pages shown stay; the reason is the job's error as well.
         PrintEngine::instance().setError(m_number, failureCode, failure);
-        RpeMessageBox(QStringLiteral("Osveževanje"), failure, MsgKind::Error, MsgButton::OK);
+        CaptionedMessageBox(QStringLiteral("Osveževanje"), failure, MsgKind::Error, MsgButton::OK);
     }
 }
 
@@ -554,7 +554,7 @@ void PrintJob::showPreview(std::vector<RenderedPage> pages)
         try {
             self->exportReport(snapshotOf(self->report()));
         } catch (const EError &e) {
-            RpeMessageBox(QStringLiteral("Izvoz"), e.message(), MsgKind::Error, MsgButton::OK);
+            CaptionedMessageBox(QStringLiteral("Izvoz"), e.message(), MsgKind::Error, MsgButton::OK);
         }
         self->output = savedOutput;
         self->exportRequest = savedRequest;
